@@ -24,7 +24,7 @@ TEST(TextRules, CommaCountStopsAtSix)
         {"f(a,b,c,d,e,f,g,h)", 6},
         {"f(a,b,c,d,e,f,g)", 6},
         {"f(a) throws X,Y", 1},
-        {"f(a,b) g(c,d)", 3},
+        {"f(a,b) g(c,d)", 2},
     };
     for (const auto& [text, count] : cases)
         EXPECT_EQ(commaCount(text), count) << text;
