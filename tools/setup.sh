@@ -10,7 +10,7 @@ packages=(
   libgtest-dev libgmock-dev
   fonts-dejavu-core
   openjdk-17-doc            # the API docs the documentation tests read
-  xvfb xauth xdotool x11-utils imagemagick   # the end-to-end test in a real window
+  xvfb xauth xdotool x11-utils imagemagick libx11-dev   # tests in a real window
   python3
 )
 # A JDK is the reference the tests compare against; any installed one will do.
