@@ -1,6 +1,6 @@
 #include "docs/member_doc.h"
 
-#include <array>
+#include <initializer_list>
 
 #include "docs/doc_line_conversion.h"
 #include "docs/page_choice.h"
