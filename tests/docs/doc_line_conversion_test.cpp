@@ -9,6 +9,8 @@ struct ConversionCase {
     std::string label;
     std::string line;
     std::string converted;
+
+    friend void PrintTo(const ConversionCase& c, std::ostream* os) { *os << c.label; }
 };
 
 class ConversionCases : public testing::TestWithParam<ConversionCase> {};

@@ -26,6 +26,8 @@ struct MemberCase {
     std::string className;
     std::string member;
     int count;
+
+    friend void PrintTo(const MemberCase& c, std::ostream* os) { *os << c.className << " " << c.member << " " << c.count; }
 };
 
 class JdkMembers : public JdkDocs, public testing::WithParamInterface<MemberCase> {};

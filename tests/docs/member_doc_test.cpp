@@ -51,6 +51,8 @@ struct PageCase {
     std::string member;
     int count;
     std::string expected;
+
+    friend void PrintTo(const PageCase& c, std::ostream* os) { *os << c.label; }
 };
 
 class PageCases : public testing::TestWithParam<PageCase> {};

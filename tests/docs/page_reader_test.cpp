@@ -28,6 +28,8 @@ struct LinesCase {
     std::string label;
     std::string bytes;
     std::vector<std::string> lines;
+
+    friend void PrintTo(const LinesCase& c, std::ostream* os) { *os << c.label; }
 };
 
 class LinesCases : public testing::TestWithParam<LinesCase> {};

@@ -14,6 +14,8 @@ struct Utf8Case {
     std::string label;
     std::string bytes;
     bool valid;
+
+    friend void PrintTo(const Utf8Case& c, std::ostream* os) { *os << c.label; }
 };
 
 class Utf8Cases : public testing::TestWithParam<Utf8Case> {};
