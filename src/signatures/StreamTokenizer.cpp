@@ -1,0 +1,169 @@
+#include "signatures/StreamTokenizer.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "signatures/utf8.h"
+
+namespace qv {
+
+namespace {
+
+constexpr bool isDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
+}  // namespace
+
+StreamTokenizer::StreamTokenizer(std::string text) : text_(std::move(text))
+{
+    // The platform's default setting.
+    for (char32_t c = 'a'; c <= 'z'; ++c)
+        classes_[c] |= kLetter;
+    for (char32_t c = 'A'; c <= 'Z'; ++c)
+        classes_[c] |= kLetter;
+    for (char32_t c = 0xA0; c <= 0xFF; ++c)
+        classes_[c] |= kLetter;
+    for (char32_t c = 0; c <= 0x20; ++c)
+        classes_[c] = kSeparator;
+    classes_['/'] = kComment;
+    classes_['"'] = kQuote;
+    classes_['\''] = kQuote;
+    for (char32_t c = '0'; c <= '9'; ++c)
+        classes_[c] |= kDigit;
+    classes_['.'] |= kDigit;
+    classes_['-'] |= kDigit;
+}
+
+void StreamTokenizer::ordinaryChar(char32_t c)
+{
+    if (c < classes_.size())
+        classes_[c] = 0;
+}
+
+StreamTokenizer::Classified StreamTokenizer::classify(std::size_t pos) const
+{
+    const auto byte = static_cast<unsigned char>(text_[pos]);
+    if (byte < 0x80)
+        return {classes_[byte], 1};
+    const Utf8Char c = decodeUtf8At(text_, pos);
+    if (!c.valid)
+        return {0, 1};
+    return {c.code < classes_.size() ? classes_[c.code] : std::uint8_t{kLetter}, c.length};
+}
+
+StreamTokenizer::Kind StreamTokenizer::nextToken()
+{
+    tokenText_ = {};
+    for (;;) {
+        Classified c{};
+        while (pos_ < text_.size() && ((c = classify(pos_)).classes & kSeparator))
+            pos_ += c.length;
+        if (pos_ >= text_.size())
+            return kind_ = Kind::End;
+
+        if (c.classes & kDigit)
+            return kind_ = readNumber();
+        if (c.classes & kLetter)
+            return kind_ = readWord(c.length);
+        if (c.classes & kQuote)
+            return kind_ = readQuoted();
+        if (c.classes & kComment) {
+            skipComment();
+            continue;
+        }
+        tokenText_ = std::string_view(text_).substr(pos_, c.length);
+        pos_ += c.length;
+        return kind_ = Kind::Character;
+    }
+}
+
+StreamTokenizer::Kind StreamTokenizer::readNumber()
+{
+    const std::string_view text = text_;
+    std::size_t p = pos_;
+    bool negative = false;
+    if (text[p] == '-') {
+        ++p;
+        if (p >= text.size() || (text[p] != '.' && !isDigit(text[p]))) {
+            // A "-" that starts no number is an ordinary character; what follows is not taken.
+            tokenText_ = text.substr(pos_, 1);
+            pos_ = p;
+            return Kind::Character;
+        }
+        negative = true;
+    }
+    // The platform's arithmetic, step for step, so that every value is the same double:
+    // digits accumulate as v * 10 + d, the digits after the point are counted, and the sum
+    // is divided once by a power of ten built by repeated multiplication.
+    double v = 0;
+    std::size_t fractionDigits = 0;
+    bool seenPoint = false;
+    for (; p < text.size(); ++p) {
+        const char c = text[p];
+        if (c == '.' && !seenPoint) {
+            seenPoint = true;
+        } else if (isDigit(c)) {
+            v = v * 10 + (c - '0');
+            if (seenPoint)
+                ++fractionDigits;
+        } else {
+            break;
+        }
+    }
+    pos_ = p;
+    if (fractionDigits != 0) {
+        double denominator = 10;
+        // Once infinite the denominator stays infinite; no need to go on multiplying.
+        for (std::size_t k = 1; k < fractionDigits && !std::isinf(denominator); ++k)
+            denominator *= 10;
+        v = v / denominator;
+    }
+    number_ = negative ? -v : v;
+    return Kind::Number;
+}
+
+StreamTokenizer::Kind StreamTokenizer::readWord(std::size_t length)
+{
+    const std::size_t start = pos_;
+    std::size_t p = pos_ + length;
+    while (p < text_.size()) {
+        const Classified c = classify(p);
+        if (!(c.classes & (kLetter | kDigit)))
+            break;
+        p += c.length;
+    }
+    tokenText_ = std::string_view(text_).substr(start, p - start);
+    pos_ = p;
+    return Kind::Word;
+}
+
+StreamTokenizer::Kind StreamTokenizer::readQuoted()
+{
+    // The quoted characters are dropped; only the quotation character comes out. A backslash
+    // takes the character after it, whatever it is, even a line break. Every character that
+    // can end the string is ASCII, so stepping byte by byte is safe in UTF-8.
+    const char quote = text_[pos_];
+    tokenText_ = std::string_view(text_).substr(pos_, 1);
+    std::size_t p = pos_ + 1;
+    while (p < text_.size()) {
+        const char d = text_[p];
+        if (d == quote || d == '\n' || d == '\r')
+            break;
+        p += d == '\\' ? 2 : 1;
+    }
+    // The closing quote is taken; a line break is left to end the string as a separator.
+    if (p < text_.size() && text_[p] == quote)
+        ++p;
+    pos_ = std::min(p, text_.size());
+    return Kind::Character;
+}
+
+void StreamTokenizer::skipComment()
+{
+    while (pos_ < text_.size() && text_[pos_] != '\n' && text_[pos_] != '\r')
+        ++pos_;
+}
+
+}  // namespace qv
