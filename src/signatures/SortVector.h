@@ -31,7 +31,7 @@ private:
     void swap(std::ptrdiff_t i, std::ptrdiff_t j);
 
     std::vector<std::string> elements_;
-    const std::unique_ptr<const Compare> compare;
+    std::unique_ptr<const Compare> compare;  // set by the constructor, never changed
 };
 
 }  // namespace qv

@@ -16,24 +16,32 @@ constexpr bool isDigit(char c)
 
 }  // namespace
 
+// The platform's default setting.
+constexpr StreamTokenizer::ClassTable StreamTokenizer::defaultClasses()
+{
+    ClassTable classes{};
+    for (char32_t c = 'a'; c <= 'z'; ++c)
+        classes[c] |= kLetter;
+    for (char32_t c = 'A'; c <= 'Z'; ++c)
+        classes[c] |= kLetter;
+    for (char32_t c = 0xA0; c <= 0xFF; ++c)
+        classes[c] |= kLetter;
+    for (char32_t c = 0; c <= 0x20; ++c)
+        classes[c] = kSeparator;
+    classes['/'] = kComment;
+    classes['"'] = kQuote;
+    classes['\''] = kQuote;
+    for (char32_t c = '0'; c <= '9'; ++c)
+        classes[c] |= kDigit;
+    classes['.'] |= kDigit;
+    classes['-'] |= kDigit;
+    return classes;
+}
+
 StreamTokenizer::StreamTokenizer(std::string text) : text_(std::move(text))
 {
-    // The platform's default setting.
-    for (char32_t c = 'a'; c <= 'z'; ++c)
-        classes_[c] |= kLetter;
-    for (char32_t c = 'A'; c <= 'Z'; ++c)
-        classes_[c] |= kLetter;
-    for (char32_t c = 0xA0; c <= 0xFF; ++c)
-        classes_[c] |= kLetter;
-    for (char32_t c = 0; c <= 0x20; ++c)
-        classes_[c] = kSeparator;
-    classes_['/'] = kComment;
-    classes_['"'] = kQuote;
-    classes_['\''] = kQuote;
-    for (char32_t c = '0'; c <= '9'; ++c)
-        classes_[c] |= kDigit;
-    classes_['.'] |= kDigit;
-    classes_['-'] |= kDigit;
+    static constexpr ClassTable defaults = defaultClasses();  // built by the compiler
+    classes_ = defaults;
 }
 
 void StreamTokenizer::ordinaryChar(char32_t c)
@@ -42,11 +50,8 @@ void StreamTokenizer::ordinaryChar(char32_t c)
         classes_[c] = 0;
 }
 
-StreamTokenizer::Classified StreamTokenizer::classify(std::size_t pos) const
+StreamTokenizer::Classified StreamTokenizer::classifyNonAscii(std::size_t pos) const
 {
-    const auto byte = static_cast<unsigned char>(text_[pos]);
-    if (byte < 0x80)
-        return {classes_[byte], 1};
     const Utf8Char c = decodeUtf8At(text_, pos);
     if (!c.valid)
         return {0, 1};

@@ -47,11 +47,20 @@ private:
         kComment = 16,
     };
 
+    using ClassTable = std::array<std::uint8_t, 256>;  // for U+0000 to U+00FF; all above are letters
+    static constexpr ClassTable defaultClasses();
+
     struct Classified {
         std::uint8_t classes;
         std::size_t length;  // bytes of the character
     };
-    Classified classify(std::size_t pos) const;
+    // The character at pos: ASCII by table, the rest decoded.
+    Classified classify(std::size_t pos) const
+    {
+        const auto byte = static_cast<unsigned char>(text_[pos]);
+        return byte < 0x80 ? Classified{classes_[byte], 1} : classifyNonAscii(pos);
+    }
+    Classified classifyNonAscii(std::size_t pos) const;
 
     Kind readNumber();
     Kind readWord(std::size_t length);
@@ -60,7 +69,7 @@ private:
 
     std::string text_;
     std::size_t pos_ = 0;
-    std::array<std::uint8_t, 256> classes_{};  // for U+0000 to U+00FF; everything above is a letter
+    ClassTable classes_;
     Kind kind_ = Kind::End;
     std::string_view tokenText_;
     double number_ = 0;
