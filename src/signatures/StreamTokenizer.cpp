@@ -60,27 +60,27 @@ StreamTokenizer::Classified StreamTokenizer::classifyNonAscii(std::size_t pos) c
 
 StreamTokenizer::Kind StreamTokenizer::nextToken()
 {
-    tokenText_ = {};
+    setTokenText(0, 0);
     for (;;) {
         Classified c{};
         while (pos_ < text_.size() && ((c = classify(pos_)).classes & kSeparator))
             pos_ += c.length;
         if (pos_ >= text_.size())
-            return kind_ = Kind::End;
+            return Kind::End;
 
         if (c.classes & kDigit)
-            return kind_ = readNumber();
+            return readNumber();
         if (c.classes & kLetter)
-            return kind_ = readWord(c.length);
+            return readWord(c.length);
         if (c.classes & kQuote)
-            return kind_ = readQuoted();
+            return readQuoted();
         if (c.classes & kComment) {
             skipComment();
             continue;
         }
-        tokenText_ = std::string_view(text_).substr(pos_, c.length);
+        setTokenText(pos_, c.length);
         pos_ += c.length;
-        return kind_ = Kind::Character;
+        return Kind::Character;
     }
 }
 
@@ -93,7 +93,7 @@ StreamTokenizer::Kind StreamTokenizer::readNumber()
         ++p;
         if (p >= text.size() || (text[p] != '.' && !isDigit(text[p]))) {
             // A "-" that starts no number is an ordinary character; what follows is not taken.
-            tokenText_ = text.substr(pos_, 1);
+            setTokenText(pos_, 1);
             pos_ = p;
             return Kind::Character;
         }
@@ -139,7 +139,7 @@ StreamTokenizer::Kind StreamTokenizer::readWord(std::size_t length)
             break;
         p += c.length;
     }
-    tokenText_ = std::string_view(text_).substr(start, p - start);
+    setTokenText(start, p - start);
     pos_ = p;
     return Kind::Word;
 }
@@ -150,7 +150,7 @@ StreamTokenizer::Kind StreamTokenizer::readQuoted()
     // takes the character after it, whatever it is, even a line break. Every character that
     // can end the string is ASCII, so stepping byte by byte is safe in UTF-8.
     const char quote = text_[pos_];
-    tokenText_ = std::string_view(text_).substr(pos_, 1);
+    setTokenText(pos_, 1);
     std::size_t p = pos_ + 1;
     while (p < text_.size()) {
         const char d = text_[p];

@@ -32,9 +32,8 @@ public:
     // Reads the next token and returns its kind.
     Kind nextToken();
 
-    Kind kind() const { return kind_; }
     // The word, or the one character of a Character token; valid until the next call.
-    std::string_view text() const { return tokenText_; }
+    std::string_view text() const { return std::string_view(text_).substr(tokenStart_, tokenLength_); }
     double number() const { return number_; }
 
 private:
@@ -62,6 +61,11 @@ private:
     }
     Classified classifyNonAscii(std::size_t pos) const;
 
+    void setTokenText(std::size_t start, std::size_t length)
+    {
+        tokenStart_ = start;
+        tokenLength_ = length;
+    }
     Kind readNumber();
     Kind readWord(std::size_t length);
     Kind readQuoted();
@@ -70,8 +74,8 @@ private:
     std::string text_;
     std::size_t pos_ = 0;
     ClassTable classes_;
-    Kind kind_ = Kind::End;
-    std::string_view tokenText_;
+    std::size_t tokenStart_ = 0;  // the token's text as a place in text_, so that copies stay sound
+    std::size_t tokenLength_ = 0;
     double number_ = 0;
 };
 
