@@ -8,6 +8,7 @@ packages=(
   build-essential cmake pkg-config git
   qt6-base-dev libgl-dev libzip-dev zlib1g-dev
   libgtest-dev libgmock-dev
+  libbenchmark-dev          # the benchmarks in bench/
   fonts-dejavu-core
   openjdk-17-doc            # the API docs the documentation tests read
   xvfb xauth xdotool x11-utils imagemagick libx11-dev   # tests in a real window
