@@ -7,6 +7,7 @@
 #include <iostream>
 
 #include "config/config_file.h"
+#include "platform/ClassLibrary.h"
 #include "platform/BorderLayout.h"
 #include "platform/Button.h"
 #include "platform/FlowLayout.h"
@@ -41,6 +42,9 @@ private:
 
 namespace {
 
+// The window a hosting program reaches through quorvane::current().
+QPointer<quorvane> currentWindow;
+
 QLabel* caption(const char* text, const QColor& colour, const QFont& font)
 {
     auto* label = new QLabel(QString::fromUtf8(text));
@@ -52,7 +56,7 @@ QLabel* caption(const char* text, const QColor& colour, const QFont& font)
 
 }  // namespace
 
-quorvane::quorvane() : quorvane(nullptr) {}
+quorvane::quorvane() : quorvane(openDefaultClassLibrary()) {}
 
 quorvane::quorvane(std::shared_ptr<ClassReflection> library) : QWidget(nullptr), library_(std::move(library))
 {
@@ -118,13 +122,19 @@ quorvane::quorvane(std::shared_ptr<ClassReflection> library) : QWidget(nullptr),
     closeHandler_ = std::make_unique<CloseHandler>(*this);
     installEventFilter(closeHandler_.get());
 
-    k = std::make_unique<std::array<int, kCounters>>();
-    methods = std::make_unique<std::array<std::array<std::string, kEntries>, kGroups>>();
-    classes = std::make_unique<std::array<std::string, kGroups>>();
+    k = std::make_unique<GroupCounters>();
+    methods = std::make_unique<EntryRows>();
+    classes = std::make_unique<GroupLabels>();
 
+    currentWindow = this;
     setVisible(true);
     docpath.clear();
     loadConfig();
+}
+
+quorvane* quorvane::current()
+{
+    return currentWindow;
 }
 
 quorvane::~quorvane()
@@ -135,11 +145,6 @@ quorvane::~quorvane()
 BorderLayout& quorvane::midLayout() const
 {
     return *static_cast<BorderLayout*>(mid->layout());
-}
-
-void quorvane::actionPerformed(const std::string& command)
-{
-    (void)command;
 }
 
 void quorvane::loadConfig()

@@ -1,5 +1,6 @@
 #pragma once
-// The main window: the program's only window and the owner of all of its state.
+// The main window: the program's only window and the owner of all of its state. Nearly
+// every operation is an operation of this window and works on its fields.
 
 #include <QPlainTextEdit>
 #include <QPointer>
@@ -10,6 +11,10 @@
 #include <vector>
 
 #include "docs/PathsData.h"
+#include "docs/class_name_resolution.h"
+#include "members/MyChoice.h"
+#include "members/MyList.h"
+#include "members/member_model.h"
 #include "platform/ClassReflection.h"
 
 namespace qv {
@@ -20,20 +25,34 @@ class BorderLayout;
 class quorvane : public QWidget {
     Q_OBJECT
 public:
-    static constexpr int kGroups = 100;    // rows of `methods`, entries of `classes`
-    static constexpr int kEntries = 350;   // entries a row of `methods` holds
-    static constexpr int kCounters = 350;  // counters of `k`
-
     static const char* const kBanner;  // the title banner
 
     // Builds and shows the window, then reads the documentation root from Quorvane.cfg.
-    // Classes are looked up in `library`; the default is the JDK this machine uses.
+    // Classes are looked up in `library`; by default in the JDK this machine uses.
     quorvane();
     explicit quorvane(std::shared_ptr<ClassReflection> library);
     ~quorvane() override;
 
+    // The window a hosting program drives: the one constructed last, while it lives.
+    static quorvane* current();
+
+    // The member's documentation text from the class's page under `docpath`.
+    std::string doit(const std::string& member, int count);
+    // Operations offered to a hosting program; the program itself never calls them.
+    void autoStart(const std::string& text);
+    std::string getSelection() const;
+    void showIt();
+    void hideIt();
+    // The group choice's listener: the user chose another group.
+    void itemStateChanged();
     // Called for each press of one of the three buttons, with the button's command string.
     void actionPerformed(const std::string& command);
+
+    // Completes a class name through the page table into `startAt`; false when the table
+    // does not hold it.
+    bool loadTxt(const std::string& s);
+    // Looks up the class named in the class-name field and rebuilds the member display.
+    void search();
 
     // The state record.
     std::shared_ptr<const ReflectedClass> cl;  // the class last looked up
@@ -45,21 +64,36 @@ public:
     std::string sbq;                           // the qualifier of the member being placed
     std::string startAt;                       // the full dotted class name found in the page table
     QWidget* mid = nullptr;                    // the member display area
-    std::unique_ptr<std::array<int, kCounters>> k;  // the number of entries of each member group
-    std::unique_ptr<std::array<std::array<std::string, kEntries>, kGroups>> methods;
-    std::unique_ptr<std::array<std::string, kGroups>> classes;
-    std::unique_ptr<PathsData> pathsData;
-    QPointer<QPlainTextEdit> ta;  // the documentation text area
-    std::string ss;               // the member picked last
-    std::string docpath;          // the documentation root
+    QPointer<MyList> myList;                   // the members of the chosen group
+    QPointer<MyChoice> myChoice;               // the member groups
+    std::unique_ptr<GroupCounters> k;          // the number of entries of each member group
+    std::unique_ptr<EntryRows> methods;        // the entries of each member group
+    std::unique_ptr<GroupLabels> classes;      // the labels of the member groups
+    std::unique_ptr<PathsData> pathsData;      // the documentation page table
+    QPointer<QPlainTextEdit> ta;               // the documentation text area
+    std::string ss;                            // the member picked last
+    std::string docpath;                       // the documentation root
 
     BorderLayout& midLayout() const;
 
 private:
     class CloseHandler;
+    class ListHandler;
 
     void loadConfig();
     void saveConfig();
+    void reDisplay();
+    // The second half of reDisplay: the group choice, the member list and a new text area.
+    void rebuildDisplay(int groups);
+    void searchCommand();
+    void docPathCommand();
+    void clearCommand();
+
+    // A new member list of group `s`, listened to by a new ListHandler.
+    MyList* newMemberList(int s);
+    // Lays the display area out anew and brings the window to the front.
+    void repaintAndShow();
+    ClassPresence presenceOf(std::string_view className);
 
     std::shared_ptr<ClassReflection> library_;
     std::unique_ptr<CloseHandler> closeHandler_;

@@ -4,8 +4,8 @@
 # the root back without a terminator and end with status 0.
 # Usage: real_window_close_test.sh QUORVANE_BINARY CLOSE_REQUEST_TOOL  (run under with_xvfb.sh)
 set -euo pipefail
-program=$1
-close_request=$2
+program=$(realpath "$1")
+close_request=$(realpath "$2")
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 cd "$work"
