@@ -23,7 +23,9 @@ void quorvane::actionPerformed(const std::string& command)
 void quorvane::searchCommand()
 {
     if (loadTxt(name->text8()))
-        name->setText8(swingPackageName(startAt, [this](std::string_view c) { return presenceOf(c); }));
+        name->setText8(swingPackageName(startAt, [this](std::string_view c) {
+            return library_ ? classPresence(*library_, c) : ClassPresence::Unknown;
+        }));
     search();
 }
 
@@ -48,20 +50,6 @@ bool quorvane::loadTxt(const std::string& s)
         return false;
     startAt = std::move(*completed);
     return true;
-}
-
-ClassPresence quorvane::presenceOf(std::string_view className)
-{
-    if (!library_)
-        return ClassPresence::Unknown;
-    try {
-        library_->forName(className);
-        return ClassPresence::Present;
-    } catch (const ClassNotFoundError&) {
-        return ClassPresence::Absent;
-    } catch (const std::exception&) {
-        return ClassPresence::Unknown;
-    }
 }
 
 void quorvane::autoStart(const std::string& text)

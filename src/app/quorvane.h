@@ -93,7 +93,6 @@ private:
     MyList* newMemberList(int s);
     // Lays the display area out anew and brings the window to the front.
     void repaintAndShow();
-    ClassPresence presenceOf(std::string_view className);
 
     std::shared_ptr<ClassReflection> library_;
     std::unique_ptr<CloseHandler> closeHandler_;

@@ -4,6 +4,8 @@
 #include <iostream>
 
 #include "cli/cli_args.h"
+#include "cli/cli_library.h"
+#include "cli/cli_resolution.h"
 #include "cli/subcommands.h"
 #include "config/config_file.h"
 #include "docs/member_doc.h"
@@ -11,7 +13,8 @@
 namespace qv::cli {
 namespace {
 
-constexpr std::string_view kUsage = "usage: quorvane-cli doc [--docpath ROOT] [--group LABEL] NAME MEMBER COUNT\n";
+constexpr std::string_view kUsage =
+    "usage: quorvane-cli doc [--docpath ROOT] [--group LABEL] [--complete] [--class-path LIST] NAME MEMBER COUNT\n";
 
 std::optional<int> parseCount(std::string_view text)
 {
@@ -34,7 +37,7 @@ std::string configuredRoot()
 
 int runDoc(std::span<const std::string> args)
 {
-    const ParsedArgs parsed = parseArgs(args, {"--docpath", "--group"}, {});
+    const ParsedArgs parsed = parseArgs(args, {"--docpath", "--group", "--class-path"}, {"--complete"});
     if (!parsed.error.empty() || parsed.positional.size() != 3) {
         std::cerr << "quorvane-cli doc: "
                   << (parsed.error.empty() ? "expected NAME MEMBER COUNT" : parsed.error) << '\n'
@@ -51,7 +54,11 @@ int runDoc(std::span<const std::string> args)
     const std::string root = docpath ? *docpath : configuredRoot();
     // --group stands for a selected group other than the first; its label names the page.
     const std::optional<std::string> group = parsed.value("--group");
-    const std::string className = pageClassName(group ? 1 : 0, group.value_or(""), parsed.positional[0]);
+    // --complete: the class-name field as the Search command leaves it.
+    const std::string field = parsed.has("--complete")
+                                  ? resolveName(parsed.positional[0], *openLibrary(parsed.value("--class-path"))).text
+                                  : parsed.positional[0];
+    const std::string className = pageClassName(group ? 1 : 0, group.value_or(""), field);
 
     const std::string text = extractMemberDoc(root, className, parsed.positional[1], *count);
     std::cout.write(text.data(), static_cast<std::streamsize>(text.size()));

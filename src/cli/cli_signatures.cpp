@@ -2,20 +2,14 @@
 // Prints the signature texts of each class's public constructors, then of its public
 // methods, one a line; with several names each block starts with "# NAME".
 
-#include <algorithm>
 #include <iostream>
 
 #include "cli/cli_args.h"
 #include "cli/cli_library.h"
+#include "cli/exit_status.h"
 #include "cli/subcommands.h"
 
 namespace qv::cli {
-namespace {
-
-constexpr int kNotFoundStatus = 1;
-constexpr int kBrokenLibraryStatus = 2;
-
-}  // namespace
 
 int runSignatures(std::span<const std::string> args)
 {
@@ -27,7 +21,7 @@ int runSignatures(std::span<const std::string> args)
     }
     const auto library = openLibrary(parsed.value("--class-path"));
     const bool headers = parsed.positional.size() > 1;
-    int status = 0;
+    ExitStatus status;
     for (const std::string& name : parsed.positional) {
         if (headers)
             std::cout << "# " << name << '\n';
@@ -39,14 +33,14 @@ int runSignatures(std::span<const std::string> args)
                 std::cout << member.toString() << '\n';
         } catch (const ClassNotFoundError&) {
             std::cout << "Class not found : " << name << '\n';
-            status = std::max(status, kNotFoundStatus);
+            status.add(ExitStatus::kNotFound);
         } catch (const ClassLibraryError& e) {
             std::cout.flush();
             std::cerr << "quorvane-cli: " << e.what() << '\n';
-            status = kBrokenLibraryStatus;
+            status.add(ExitStatus::kBrokenLibrary);
         }
     }
-    return status;
+    return status.value();
 }
 
 }  // namespace qv::cli

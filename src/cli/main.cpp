@@ -12,8 +12,8 @@ namespace {
 constexpr std::string_view kUsage =
     "usage: quorvane-cli signatures [--class-path LIST] NAME...\n"
     "       quorvane-cli members [--class-path LIST] [--search TEXT] [--complete] NAME...\n"
-    "       quorvane-cli doc [--docpath ROOT] [--group LABEL] [--complete] NAME MEMBER COUNT\n"
-    "       quorvane-cli resolve NAME\n";
+    "       quorvane-cli doc [--docpath ROOT] [--group LABEL] [--complete] [--class-path LIST] NAME MEMBER COUNT\n"
+    "       quorvane-cli resolve [--class-path LIST] NAME\n";
 
 }  // namespace
 

@@ -31,4 +31,12 @@ std::string swingPackageName(const std::string& completed,
     return completed;
 }
 
+SearchFieldText searchFieldText(const PathsData& pages, std::string_view typed, ClassReflection& library)
+{
+    std::optional<std::string> completed = completeClassName(pages, typed);
+    if (!completed)
+        return {std::string(typed), false};
+    return {swingPackageName(*completed, [&](std::string_view name) { return classPresence(library, name); }), true};
+}
+
 }  // namespace qv

@@ -56,4 +56,9 @@ public:
     virtual std::shared_ptr<const ReflectedClass> forName(std::string_view name) = 0;
 };
 
+// Whether a library holds a class; Unknown when asking failed for another reason.
+enum class ClassPresence { Present, Absent, Unknown };
+
+ClassPresence classPresence(ClassReflection& library, std::string_view name);
+
 }  // namespace qv
