@@ -6,9 +6,7 @@
 // Waits for a mapped top-level window whose title starts with TITLE_PREFIX, sends the
 // request and exits 0; exits 1 when no such window appears in time.
 
-#include <X11/Xatom.h>
 #include <X11/Xlib.h>
-#include <X11/Xutil.h>
 
 #include <chrono>
 #include <cstdio>
@@ -17,22 +15,9 @@
 #include <string>
 #include <thread>
 
-namespace {
+#include "x11_window_title.h"
 
-std::string windowTitle(Display* display, Window window)
-{
-    std::string title;
-    XTextProperty property{};
-    const Atom netName = XInternAtom(display, "_NET_WM_NAME", False);
-    if (XGetTextProperty(display, window, &property, netName) && property.value) {
-        title.assign(reinterpret_cast<const char*>(property.value), property.nitems);
-        XFree(property.value);
-    } else if (XGetWMName(display, window, &property) && property.value) {
-        title.assign(reinterpret_cast<const char*>(property.value), property.nitems);
-        XFree(property.value);
-    }
-    return title;
-}
+namespace {
 
 Window findWindow(Display* display, const std::string& prefix)
 {
@@ -46,7 +31,7 @@ Window findWindow(Display* display, const std::string& prefix)
     for (unsigned i = 0; i < count && !found; ++i) {
         XWindowAttributes attributes{};
         if (XGetWindowAttributes(display, children[i], &attributes) && attributes.map_state == IsViewable &&
-            windowTitle(display, children[i]).rfind(prefix, 0) == 0)
+            qv::x11::windowTitle(display, children[i]).rfind(prefix, 0) == 0)
             found = children[i];
     }
     if (children)
