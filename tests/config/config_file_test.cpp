@@ -36,6 +36,11 @@ struct ReadCase {
     std::string root;  // expected docpath
 };
 
+void PrintTo(const ReadCase& c, std::ostream* os)
+{
+    *os << c.label;
+}
+
 class ConfigReadCases : public testing::TestWithParam<ReadCase> {};
 
 TEST_P(ConfigReadCases, FirstLineBecomesTheRootAndIsEchoed)

@@ -12,6 +12,11 @@ struct Completion {
     const char* completed;  // nullptr: the table does not hold it
 };
 
+void PrintTo(const Completion& c, std::ostream* os)
+{
+    *os << '"' << c.typed << '"';
+}
+
 class CompleteClassName : public testing::TestWithParam<Completion> {
 protected:
     PathsData pages;
