@@ -24,6 +24,20 @@ constexpr std::size_t kZip64EndSize = 56;
 constexpr std::size_t kZip64DirectorySizeAt = 40, kZip64DirectoryOffsetAt = 48;
 // Bounds what one entry may make us allocate; no class file comes near it.
 constexpr std::uint64_t kMaxEntrySize = 256u << 20;
+// Deflate cannot shrink data more than about 1032 to 1: a directory entry that claims
+// more is corrupt, and is refused before a buffer of its claimed size is made.
+constexpr std::uint64_t kMaxDeflateRatio = 1100;
+
+bool sizesArePlausible(const zip_stat_t& s)
+{
+    if (!(s.valid & ZIP_STAT_COMP_SIZE) || !(s.valid & ZIP_STAT_COMP_METHOD))
+        return true;
+    if (s.comp_method == ZIP_CM_STORE)
+        return s.size == s.comp_size;
+    if (s.comp_method == ZIP_CM_DEFLATE)
+        return s.size <= s.comp_size * kMaxDeflateRatio + 64;
+    return true;
+}
 
 std::uint64_t littleEndian(Bytes bytes, std::size_t at, std::size_t size)
 {
@@ -148,6 +162,9 @@ void ZipArchive::read(std::uint64_t index, std::vector<std::uint8_t>& out) const
         throw FormatError(std::string("cannot read entry: ") + zip_strerror(archive_.get()));
     if (status.size > kMaxEntrySize)
         throw FormatError("entry too large (" + std::to_string(status.size) + " bytes)");
+    if (!sizesArePlausible(status))
+        throw FormatError("corrupt entry: " + std::to_string(status.comp_size) + " stored bytes cannot hold " +
+                          std::to_string(status.size));
     zip_file_t* entry = zip_fopen_index(archive_.get(), index, 0);
     if (!entry)
         throw FormatError(std::string("cannot read entry: ") + zip_strerror(archive_.get()));

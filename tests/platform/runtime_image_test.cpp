@@ -74,6 +74,25 @@ TEST(RuntimeImage, OtherCompressionIsReportedAsUnsupported)
     }
 }
 
+TEST(RuntimeImage, ImplausibleCompressedSizesAreRefusedBeforeAllocating)
+{
+    ImageBuilder builder;
+    builder.addClass("m", "p/A", "small", ImageBuilder::Storage::Zip);
+    std::string bytes = builder.build();
+    const std::size_t header = bytes.find("\xFA\xFA\xFE\xCA");  // CAFEFAFA, little-endian
+    ASSERT_NE(header, std::string::npos);
+    bytes.replace(header + 12, 8, std::string("\0\0\0\x0C\0\0\0\0", 8));  // claims 192 MiB
+    const RuntimeImage image(bytesOf(bytes));
+    std::vector<std::uint8_t> buffer;
+    try {
+        image.read(*image.find("/m/p/A.class"), buffer);
+        FAIL() << "no error";
+    } catch (const FormatError& e) {
+        EXPECT_NE(std::string(e.what()).find("cannot inflate to 201326592"), std::string::npos) << e.what();
+    }
+    EXPECT_LT(buffer.capacity(), 1u << 20);
+}
+
 TEST(RuntimeImage, CorruptHeadersAndIndexes)
 {
     ImageBuilder builder;

@@ -91,6 +91,26 @@ TEST(ZipArchive, BrokenArchivesGiveErrors)
     }
 }
 
+TEST(ZipArchive, ImplausibleEntrySizesAreRefusedBeforeAllocating)
+{
+    const test::TempDir dir;
+    for (const char* entry : {"p/A.class", "p/B.class"}) {  // deflated, stored
+        std::string zip = sampleZip(dir);
+        // The central directory's uncompressed size of the entry (at 24 in its header).
+        const std::size_t header = zip.rfind("PK\x01\x02", zip.rfind(entry));
+        zip.replace(header + 24, 4, std::string("\0\0\0\x0C", 4));  // 192 MiB
+        const auto archive = ZipArchive::openBytes(bytesOf(zip));
+        std::vector<std::uint8_t> buffer;
+        try {
+            archive.read(*archive.find(entry), buffer);
+            ADD_FAILURE() << "no error for " << entry;
+        } catch (const FormatError& e) {
+            EXPECT_NE(std::string(e.what()).find("cannot hold 201326592"), std::string::npos) << e.what();
+        }
+        EXPECT_LT(buffer.capacity(), 1u << 20);
+    }
+}
+
 TEST(ZipArchive, CorruptEntryDataIsAnErrorNotGarbage)
 {
     const test::TempDir dir;
