@@ -104,35 +104,27 @@ ZipArchive ZipArchive::openFile(const std::filesystem::path& file)
         throw FormatError("cannot read");
     const std::uint64_t start = zipStartOffset(tail, fileSize);
 
-    zip_error_t error;
-    zip_error_init(&error);
     // A window of the file from the zip's start: libzip itself refuses a zip whose offsets
     // do not count from the start of the file.
-    zip_source_t* source =
-        zip_source_file_create(file.c_str(), start, static_cast<zip_int64_t>(fileSize - start), &error);
-    if (!source) {
-        const std::string text = zipErrorText(&error);
-        zip_error_fini(&error);
-        throw FormatError(text);
-    }
-    zip* archive = zip_open_from_source(source, ZIP_RDONLY, &error);
-    if (!archive) {
-        zip_source_free(source);
-        const std::string text = zipErrorText(&error);
-        zip_error_fini(&error);
-        throw FormatError(text);
-    }
-    zip_error_fini(&error);
-    return ZipArchive(archive);
+    return openSource([&](zip_error_t* error) {
+        return zip_source_file_create(file.c_str(), start, static_cast<zip_int64_t>(fileSize - start), error);
+    });
 }
 
 ZipArchive ZipArchive::openBytes(Bytes bytes)
 {
     const std::size_t tailSize = std::min(bytes.size(), kZipTailSize);
     const std::uint64_t start = zipStartOffset(bytes.last(tailSize), bytes.size());
+    return openSource([&](zip_error_t* error) {
+        return zip_source_buffer_create(bytes.data() + start, bytes.size() - start, 0, error);
+    });
+}
+
+ZipArchive ZipArchive::openSource(const std::function<zip_source*(zip_error*)>& makeSource)
+{
     zip_error_t error;
     zip_error_init(&error);
-    zip_source_t* source = zip_source_buffer_create(bytes.data() + start, bytes.size() - start, 0, &error);
+    zip_source_t* source = makeSource(&error);
     zip* archive = source ? zip_open_from_source(source, ZIP_RDONLY, &error) : nullptr;
     if (!archive) {
         if (source)

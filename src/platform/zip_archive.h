@@ -15,6 +15,8 @@
 #include "platform/byte_reader.h"
 
 struct zip;
+struct zip_error;
+struct zip_source;
 
 namespace qv {
 
@@ -45,6 +47,8 @@ private:
         void operator()(zip* archive) const;
     };
     explicit ZipArchive(zip* archive) : archive_(archive) {}
+    // Opens the archive that `makeSource` gives a libzip source for.
+    static ZipArchive openSource(const std::function<zip_source*(zip_error*)>& makeSource);
     std::unique_ptr<zip, Closer> archive_;
 };
 

@@ -6,8 +6,10 @@
 #include <sys/stat.h>
 
 #include "class_writer.h"
+#include "error_text.h"
 #include "platform/ClassLibrary.h"
 #include "platform/class_file.h"
+#include "reflection_dump.h"
 #include "support/temp_dir.h"
 
 namespace qv {
@@ -43,24 +45,9 @@ struct MiniLibrary {
     }
 };
 
-std::vector<std::string> texts(const ReflectedClass& c)
-{
-    std::vector<std::string> out;
-    for (const auto& m : c.getConstructors())
-        out.push_back(m.toString());
-    for (const auto& m : c.getMethods())
-        out.push_back(m.toString());
-    return out;
-}
-
 std::string libraryError(ClassLibrary& library, const std::string& name)
 {
-    try {
-        library.forName(name);
-    } catch (const ClassLibraryError& e) {
-        return e.what();
-    }
-    return "<no ClassLibraryError>";
+    return test::errorText<ClassLibraryError>([&] { library.forName(name); });
 }
 
 TEST(ClassLibrary, FindsBinaryNamesAndTheDottedFormOfNestedClasses)
@@ -72,7 +59,7 @@ TEST(ClassLibrary, FindsBinaryNamesAndTheDottedFormOfNestedClasses)
     EXPECT_EQ(library->forName("a.Outer.Inner.Deep")->getName(), "a.Outer$Inner$Deep");
     EXPECT_EQ(library->forName("a.Outer$Inner.Deep")->getName(), "a.Outer$Inner$Deep");
     EXPECT_EQ(library->forName("a.PackagePrivate")->getName(), "a.PackagePrivate");  // access does not matter
-    EXPECT_EQ(texts(*library->forName("a.Outer.Inner")),
+    EXPECT_EQ(test::reflectedTexts(*library, "a.Outer.Inner"),
               (std::vector<std::string>{"public a.Outer$Inner(a.Outer)", "public int java.lang.Object.hashCode()"}));
     for (const char* absent : {"a.Outer.Missing", "Outer", "a/Outer", "a.Outer.", ".a.Outer", "a..Outer", "",
                                "[La.Outer;", "int", "a.Outer.Inner.Deep.More", "a.outer"})
@@ -86,7 +73,7 @@ TEST(ClassLibrary, TheFirstElementThatHoldsAClassWins)
     put(mini.dir, "second", {0x21, "b/X", "java/lang/Object", {}, {{kPublic, "fromSecond", "()V", {}}}});
     put(mini.dir, "second", {0x21, "b/Y", "b/X", {}, {}});
     const auto library = mini.open({mini.dir / "first", mini.dir / "second"});
-    EXPECT_EQ(texts(*library->forName("b.Y")),
+    EXPECT_EQ(test::reflectedTexts(*library, "b.Y"),
               (std::vector<std::string>{"public void b.X.fromFirst()", "public int java.lang.Object.hashCode()"}));
 }
 

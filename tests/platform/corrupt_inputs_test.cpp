@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include "error_text.h"
 #include "platform/ClassLibrary.h"
 #include "reader_exercises.h"
 #include "support/temp_dir.h"
@@ -35,12 +36,7 @@ TEST(CorruptInputs, ZipArchives) { replayAll("zip_archive", fuzz::exerciseZipArc
 std::string lookUpError(const std::vector<ClassPathElement>& elements, const std::string& name)
 {
     ClassLibrary library(elements);
-    try {
-        library.forName(name);
-    } catch (const ClassLibraryError& e) {
-        return e.what();
-    }
-    return "<no ClassLibraryError>";
+    return test::errorText<ClassLibraryError>([&] { library.forName(name); });
 }
 
 TEST(CorruptInputs, OnAClassPathEachIsOneLineNamingTheFile)

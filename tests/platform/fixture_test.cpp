@@ -65,11 +65,7 @@ protected:
         for (const auto& [name, expected] : dump_->classes) {
             std::vector<std::string> actual;
             try {
-                const auto cls = library->forName(name);
-                for (const auto& m : cls->getConstructors())
-                    actual.push_back(m.toString());
-                for (const auto& m : cls->getMethods())
-                    actual.push_back(m.toString());
+                actual = test::reflectedTexts(*library, name);
             } catch (const std::exception& e) {
                 ADD_FAILURE() << holder << ": " << name << ": " << e.what();
                 continue;

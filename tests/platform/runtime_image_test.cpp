@@ -1,7 +1,9 @@
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <filesystem>
 
+#include "error_text.h"
 #include "image_builder.h"
 #include "platform/mapped_file.h"
 #include "platform/runtime_image.h"
@@ -66,12 +68,8 @@ TEST(RuntimeImage, OtherCompressionIsReportedAsUnsupported)
     const std::string bytes = builder.build();
     const RuntimeImage image(bytesOf(bytes));
     std::vector<std::uint8_t> buffer;
-    try {
-        image.read(*image.find("/m/p/A.class"), buffer);
-        FAIL() << "no error";
-    } catch (const FormatError& e) {
-        EXPECT_STREQ(e.what(), "unsupported compression \"compact-cp\"");
-    }
+    EXPECT_EQ(test::errorText<FormatError>([&] { image.read(*image.find("/m/p/A.class"), buffer); }),
+              "unsupported compression \"compact-cp\"");
 }
 
 TEST(RuntimeImage, ImplausibleCompressedSizesAreRefusedBeforeAllocating)
@@ -84,12 +82,8 @@ TEST(RuntimeImage, ImplausibleCompressedSizesAreRefusedBeforeAllocating)
     bytes.replace(header + 12, 8, std::string("\0\0\0\x0C\0\0\0\0", 8));  // claims 192 MiB
     const RuntimeImage image(bytesOf(bytes));
     std::vector<std::uint8_t> buffer;
-    try {
-        image.read(*image.find("/m/p/A.class"), buffer);
-        FAIL() << "no error";
-    } catch (const FormatError& e) {
-        EXPECT_NE(std::string(e.what()).find("cannot inflate to 201326592"), std::string::npos) << e.what();
-    }
+    EXPECT_THAT(test::errorText<FormatError>([&] { image.read(*image.find("/m/p/A.class"), buffer); }),
+                testing::HasSubstr("cannot inflate to 201326592"));
     EXPECT_LT(buffer.capacity(), 1u << 20);
 }
 
@@ -113,14 +107,9 @@ TEST(RuntimeImage, CorruptHeadersAndIndexes)
         {setU4(good, 16, 0x40000000), "is longer than the file"},
         {setU4(good, 24, 0xFFFFFFF0), "is longer than the file"},
     };
-    for (const auto& c : cases) {
-        try {
-            RuntimeImage image(bytesOf(c.bytes));
-            FAIL() << "no error for " << c.problem;
-        } catch (const FormatError& e) {
-            EXPECT_NE(std::string(e.what()).find(c.problem), std::string::npos) << e.what();
-        }
-    }
+    for (const auto& c : cases)
+        EXPECT_THAT(test::errorText<FormatError>([&] { RuntimeImage image(bytesOf(c.bytes)); }),
+                    testing::HasSubstr(c.problem));
 }
 
 TEST(RuntimeImage, ResourcePastTheEndIsAnError)
