@@ -125,7 +125,7 @@ const std::vector<MemberRef>& publicMethods(const ClassNode& c)
         expected += fromInterfaces.back()->size();
     }
 
-    static MethodMerger merger;
+    static thread_local MethodMerger merger;
     merger.reset(expected);
     for (const MethodInfo& m : c.info.methods)
         if (!m.isConstructor())

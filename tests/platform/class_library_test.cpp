@@ -209,6 +209,7 @@ TEST(ClassPath, TheDefaultLibraryGoesInFrontOfAListWithoutOne)
     EXPECT_EQ(describe(d + "/mods/java.base.jmod:" + d + "/mods/other.jmod"), "mods/java.base.jmod* mods/other.jmod ");
     EXPECT_EQ(describe(d + "/mods/other.jmod"), "home/lib/modules* mods/other.jmod ");
     EXPECT_EQ(describe(d + "/missing.jar"), "home/lib/modules* missing.jar! ");
+    EXPECT_EQ(parseClassPath("/dev/null", environment).back().error, "/dev/null: not a regular file or directory");
     EXPECT_EQ(describe(""), "home/lib/modules* ");
 }
 
