@@ -8,6 +8,7 @@
 #include "class_writer.h"
 #include "platform/class_file.h"
 #include "support/temp_dir.h"
+#include "zip_writer.h"
 
 namespace qv {
 namespace {
@@ -71,6 +72,20 @@ TEST_F(SignaturesCommand, ConstructorsThenMethodsOneALine)
     EXPECT_EQ(run.out[2], "public p.Tool$Part p.Tool.use(int[])");
     for (std::size_t i = 3; i < run.out.size(); ++i)
         EXPECT_NE(run.out[i].find(" java.lang.Object."), std::string::npos) << run.out[i];
+}
+
+TEST_F(SignaturesCommand, ReadsAJar)
+{
+    // quorvane-cli loads the zip library only now, for the jar.
+    const auto jar = dir_ / "tool.jar";
+    test::writeZip(jar, {{"p/Tool.class", test::readBytes(dir_ / "lib/p/Tool.class"), true},
+                         {"p/Tool$Part.class", test::readBytes(dir_ / "lib/p/Tool$Part.class"), true}});
+    const CliRun fromJar = runCli(dir_, QV_JAVA_HOME, "signatures --class-path '" + jar.string() + "' p.Tool");
+    const CliRun fromDirectory = runCli(dir_, QV_JAVA_HOME, "signatures --class-path '" + lib_ + "' p.Tool");
+    EXPECT_EQ(fromJar.status, 0);
+    EXPECT_TRUE(fromJar.err.empty());
+    EXPECT_EQ(fromJar.out, fromDirectory.out);
+    EXPECT_EQ(fromJar.out.size(), 12u);
 }
 
 TEST_F(SignaturesCommand, SeveralNamesGetHeadersAndAMissingOneIsReportedInItsBlock)
