@@ -1,7 +1,8 @@
 // Timings of the class library reader on the JDK this machine uses (see run.sh).
 //
 //   class_library_bench warm NAME [REPEATS]  first look-up and listing of NAME in an open
-//                                            library, then the same again once cached
+//                                            library (median of 25 libraries), then the
+//                                            same again once cached
 //   class_library_bench all                  every class of the library looked up and its
 //                                            public members listed, in one process
 
@@ -52,24 +53,36 @@ std::size_t listMembers(qv::ClassReflection& library, const std::string& name, s
     return lines;
 }
 
-int warm(const std::string& name, int repeats)
+double median(std::vector<double> times)
 {
-    const auto library = qv::openDefaultClassLibrary();
+    std::sort(times.begin(), times.end());
+    return times[times.size() / 2];
+}
+
+// The first look-up of `name` in a library that is open and in use, over `libraries`
+// fresh libraries; then, in the last one, the same look-up `repeats` times once cached.
+int warm(const std::string& name, int repeats, int libraries)
+{
+    std::vector<double> first, cached;
+    std::size_t lines = 0;
     std::string sink;
-    listMembers(*library, "java.lang.Object", sink);  // the library is open and in use
-    auto start = Clock::now();
-    const std::size_t lines = listMembers(*library, name, sink);
-    const double first = millisecondsSince(start);
-    std::vector<double> times;
+    std::shared_ptr<qv::ClassLibrary> library;
+    for (int i = 0; i < libraries; ++i) {
+        library = qv::openDefaultClassLibrary();
+        listMembers(*library, "java.lang.Object", sink);
+        const auto start = Clock::now();
+        lines = listMembers(*library, name, sink);
+        first.push_back(millisecondsSince(start));
+    }
     for (int i = 0; i < repeats; ++i) {
         sink.clear();
-        start = Clock::now();
+        const auto start = Clock::now();
         listMembers(*library, name, sink);
-        times.push_back(millisecondsSince(start));
+        cached.push_back(millisecondsSince(start));
     }
-    std::sort(times.begin(), times.end());
-    std::printf("%s: %zu lines; first look-up and listing %.3f ms; again (cached) median %.3f ms, max %.3f ms over %d\n",
-                name.c_str(), lines, first, times[times.size() / 2], times.back(), repeats);
+    std::printf("%s: %zu lines; first look-up and listing in an open library: median %.3f ms over %d libraries; "
+                "again once cached: median %.3f ms over %d\n",
+                name.c_str(), lines, median(first), libraries, median(cached), repeats);
     return 0;
 }
 
@@ -105,7 +118,7 @@ int main(int argc, char** argv)
     const std::vector<std::string> args(argv + 1, argv + argc);
     try {
         if (args.size() >= 2 && args[0] == "warm")
-            return warm(args[1], args.size() >= 3 ? std::stoi(args[2]) : 1000);
+            return warm(args[1], args.size() >= 3 ? std::stoi(args[2]) : 1000, 25);
         if (args.size() == 1 && args[0] == "all")
             return all();
     } catch (const std::exception& e) {
