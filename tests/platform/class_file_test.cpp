@@ -10,12 +10,12 @@ namespace {
 
 Bytes bytesOf(const std::string& s) { return {reinterpret_cast<const std::uint8_t*>(s.data()), s.size()}; }
 
-test::ClassSpec sample()
+test::ClassDraft sample()
 {
-    test::ClassSpec spec;
-    spec.name = "p/Sample";
-    spec.interfaces = {"java/lang/Runnable", "p/Other"};
-    spec.methods = {
+    test::ClassDraft draft;
+    draft.name = "p/Sample";
+    draft.interfaces = {"java/lang/Runnable", "p/Other"};
+    draft.methods = {
         {access::kPublic, "<init>", "(I)V", {}},
         {access::kPublic | access::kStatic, "<clinit>", "()V", {}},
         {access::kPrivate, "hidden", "()V", {}},
@@ -23,7 +23,7 @@ test::ClassSpec sample()
         {access::kProtected, "prot", "(Ljava/lang/String;)I", {}},
         {access::kPublic, "g\xC3\xBC\xED\xA0\xB5\xED\xB4\x98", "([[J)Ljava/util/Map$Entry;", {}},
     };
-    return spec;
+    return draft;
 }
 
 TEST(ClassFile, KeepsTheClassAndItsPublicMethodsOnly)
@@ -51,7 +51,7 @@ TEST(ClassFile, KeepsTheClassAndItsPublicMethodsOnly)
 TEST(ClassFile, EqualTextsShareOneAddress)
 {
     StringPool pool;
-    test::ClassSpec a = sample(), b = sample();
+    test::ClassDraft a = sample(), b = sample();
     b.name = "p/Twin";
     const std::string first = test::writeClass(a), second = test::writeClass(b);
     const auto x = parseClassFile(bytesOf(first), pool), y = parseClassFile(bytesOf(second), pool);
@@ -73,12 +73,12 @@ TEST(ClassFile, EveryTruncationIsAFormatError)
 // bytes: entry 1 Utf8 "p/A" at 10, entry 2 its Class at 16, entry 3 Utf8
 // "java/lang/Object" at 19, entry 4 its Class at 38, entries 5 and 6 "m" and "()V";
 // then the access flags at 51 and this_class at 53.
-test::ClassSpec plain()
+test::ClassDraft plain()
 {
-    test::ClassSpec spec;
-    spec.name = "p/A";
-    spec.methods = {{access::kPublic, "m", "()V", {}}};
-    return spec;
+    test::ClassDraft draft;
+    draft.name = "p/A";
+    draft.methods = {{access::kPublic, "m", "()V", {}}};
+    return draft;
 }
 
 TEST(ClassFile, CorruptionsGiveClearErrors)
@@ -114,37 +114,37 @@ TEST(ClassFile, CorruptionsGiveClearErrors)
 TEST(ClassFile, MalformedOrMisplacedPartsOfPublicMethods)
 {
     const struct {
-        test::MethodSpec method;
+        test::MethodDraft method;
         const char* problem;
     } cases[] = {
         {{access::kPublic, "m", "(V)V", {}}, "malformed method descriptor \"(V)V\" of m"},
         {{access::kPublic, "m", "()Ljava/lang/String", {}}, "malformed method descriptor"},
     };
     for (const auto& c : cases) {
-        test::ClassSpec spec = plain();
-        spec.methods = {c.method};
-        const std::string bytes = test::writeClass(spec);
+        test::ClassDraft draft = plain();
+        draft.methods = {c.method};
+        const std::string bytes = test::writeClass(draft);
         StringPool pool;
         EXPECT_THAT(test::errorText<FormatError>([&] { parseClassFile(bytesOf(bytes), pool); }),
                     testing::HasSubstr(c.problem));
     }
     // A private method is not read, so its descriptor does not matter.
-    test::ClassSpec spec = plain();
-    spec.methods = {{access::kPrivate, "m", "(V)V", {}}};
+    test::ClassDraft draft = plain();
+    draft.methods = {{access::kPrivate, "m", "(V)V", {}}};
     StringPool pool;
-    const std::string bytes = test::writeClass(spec);
+    const std::string bytes = test::writeClass(draft);
     EXPECT_NO_THROW(parseClassFile(bytesOf(bytes), pool));
 }
 
 TEST(ClassFile, OnlyObjectAndModulesHaveNoSuperclass)
 {
-    test::ClassSpec spec = plain();
-    spec.superName = "";
+    test::ClassDraft draft = plain();
+    draft.superName = "";
     StringPool pool;
-    const std::string orphan = test::writeClass(spec);
+    const std::string orphan = test::writeClass(draft);
     EXPECT_THROW(parseClassFile(bytesOf(orphan), pool), FormatError);
-    spec.name = "java/lang/Object";
-    const std::string object = test::writeClass(spec);
+    draft.name = "java/lang/Object";
+    const std::string object = test::writeClass(draft);
     EXPECT_TRUE(parseClassFile(bytesOf(object), pool).superName.empty());
 }
 

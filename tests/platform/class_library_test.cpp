@@ -16,13 +16,13 @@ namespace qv {
 namespace {
 
 namespace fs = std::filesystem;
-using test::ClassSpec;
+using test::ClassDraft;
 
 constexpr std::uint16_t kPublic = access::kPublic;
 
-void put(const test::TempDir& dir, const std::string& root, const ClassSpec& spec)
+void put(const test::TempDir& dir, const std::string& root, const ClassDraft& draft)
 {
-    dir.write(root + "/" + spec.name + ".class", test::writeClass(spec));
+    dir.write(root + "/" + draft.name + ".class", test::writeClass(draft));
 }
 
 // A library of its own: java/lang/Object and a few classes, as a directory.

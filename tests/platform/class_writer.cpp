@@ -48,19 +48,19 @@ private:
 
 }  // namespace
 
-std::string writeClass(const ClassSpec& spec)
+std::string writeClass(const ClassDraft& draft)
 {
     Pool pool;
     std::string body;
-    u2(body, spec.flags);
-    u2(body, pool.cls(spec.name));
-    u2(body, spec.superName.empty() ? 0 : pool.cls(spec.superName));
-    u2(body, static_cast<unsigned>(spec.interfaces.size()));
-    for (const auto& i : spec.interfaces)
+    u2(body, draft.flags);
+    u2(body, pool.cls(draft.name));
+    u2(body, draft.superName.empty() ? 0 : pool.cls(draft.superName));
+    u2(body, static_cast<unsigned>(draft.interfaces.size()));
+    for (const auto& i : draft.interfaces)
         u2(body, pool.cls(i));
     u2(body, 0);  // fields
-    u2(body, static_cast<unsigned>(spec.methods.size()));
-    for (const auto& m : spec.methods) {
+    u2(body, static_cast<unsigned>(draft.methods.size()));
+    for (const auto& m : draft.methods) {
         u2(body, m.flags);
         u2(body, pool.utf8(m.name));
         u2(body, pool.utf8(m.descriptor));

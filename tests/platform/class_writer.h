@@ -9,21 +9,21 @@
 
 namespace qv::test {
 
-struct MethodSpec {
+struct MethodDraft {
     std::uint16_t flags;
     std::string name;
     std::string descriptor;
     std::vector<std::string> exceptions;  // internal names
 };
 
-struct ClassSpec {
+struct ClassDraft {
     std::uint16_t flags = 0x0021;  // public, super
     std::string name;               // internal name
     std::string superName = "java/lang/Object";  // empty: none
     std::vector<std::string> interfaces;
-    std::vector<MethodSpec> methods;
+    std::vector<MethodDraft> methods;
 };
 
-std::string writeClass(const ClassSpec& spec);
+std::string writeClass(const ClassDraft& draft);
 
 }  // namespace qv::test
