@@ -6,6 +6,17 @@
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 build="${BUILD_DIR:-build}"
+
+need=()
+command -v hyperfine >/dev/null 2>&1 || need+=(hyperfine)
+[ -x /usr/bin/time ] || need+=(time)
+if ((${#need[@]})); then
+  as_root=()
+  [ "$(id -u)" -eq 0 ] || as_root=(sudo)
+  "${as_root[@]}" apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive "${as_root[@]}" apt-get install -y -qq --no-install-recommends "${need[@]}"
+fi
+
 lock="${QV_BUILD_LOCK:-/work/.build.lock}"
 if [ -d "$(dirname "$lock")" ]; then
   flock "$lock" cmake --build "$build" -j2 --target quorvane-cli class_library_bench >/dev/null
