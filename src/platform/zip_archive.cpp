@@ -78,10 +78,12 @@ constexpr std::uint64_t kMaxEntrySize = 256u << 20;
 // more is corrupt, and is refused before a buffer of its claimed size is made.
 constexpr std::uint64_t kMaxDeflateRatio = 1100;
 
-bool sizesArePlausible(const zip_stat_t& s)
+bool sizesArePlausible(const zip_stat_t& s, std::uint64_t archiveSize)
 {
     if (!(s.valid & ZIP_STAT_COMP_SIZE) || !(s.valid & ZIP_STAT_COMP_METHOD))
         return true;
+    if (s.comp_size > archiveSize)
+        return false;
     if (s.comp_method == ZIP_CM_STORE)
         return s.size == s.comp_size;
     if (s.comp_method == ZIP_CM_DEFLATE)
@@ -156,7 +158,7 @@ ZipArchive ZipArchive::openFile(const std::filesystem::path& file)
 
     // A window of the file from the zip's start: libzip itself refuses a zip whose offsets
     // do not count from the start of the file.
-    return openSource([&](zip_error_t* error) {
+    return openSource(fileSize - start, [&](zip_error_t* error) {
         return libzip().zip_source_file_create(file.c_str(), start, static_cast<zip_int64_t>(fileSize - start), error);
     });
 }
@@ -165,12 +167,12 @@ ZipArchive ZipArchive::openBytes(Bytes bytes)
 {
     const std::size_t tailSize = std::min(bytes.size(), kZipTailSize);
     const std::uint64_t start = zipStartOffset(bytes.last(tailSize), bytes.size());
-    return openSource([&](zip_error_t* error) {
+    return openSource(bytes.size() - start, [&](zip_error_t* error) {
         return libzip().zip_source_buffer_create(bytes.data() + start, bytes.size() - start, 0, error);
     });
 }
 
-ZipArchive ZipArchive::openSource(const std::function<zip_source*(zip_error*)>& makeSource)
+ZipArchive ZipArchive::openSource(std::uint64_t size, const std::function<zip_source*(zip_error*)>& makeSource)
 {
     zip_error_t error;
     libzip().zip_error_init(&error);
@@ -184,7 +186,7 @@ ZipArchive ZipArchive::openSource(const std::function<zip_source*(zip_error*)>& 
         throw FormatError(text);
     }
     libzip().zip_error_fini(&error);
-    return ZipArchive(archive);
+    return ZipArchive(archive, size);
 }
 
 std::optional<std::uint64_t> ZipArchive::find(std::string_view name) const
@@ -204,7 +206,7 @@ void ZipArchive::read(std::uint64_t index, std::vector<std::uint8_t>& out) const
         throw FormatError(std::string("cannot read entry: ") + libzip().zip_strerror(archive_.get()));
     if (status.size > kMaxEntrySize)
         throw FormatError("entry too large (" + std::to_string(status.size) + " bytes)");
-    if (!sizesArePlausible(status))
+    if (!sizesArePlausible(status, archiveSize_))
         throw FormatError("corrupt entry: " + std::to_string(status.comp_size) + " stored bytes cannot hold " +
                           std::to_string(status.size));
     zip_file_t* entry = libzip().zip_fopen_index(archive_.get(), index, 0);

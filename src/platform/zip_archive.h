@@ -46,10 +46,11 @@ private:
     struct Closer {
         void operator()(zip* archive) const;
     };
-    explicit ZipArchive(zip* archive) : archive_(archive) {}
-    // Opens the archive that `makeSource` gives a libzip source for.
-    static ZipArchive openSource(const std::function<zip_source*(zip_error*)>& makeSource);
+    ZipArchive(zip* archive, std::uint64_t size) : archive_(archive), archiveSize_(size) {}
+    // Opens the archive of `size` bytes that `makeSource` gives a libzip source for.
+    static ZipArchive openSource(std::uint64_t size, const std::function<zip_source*(zip_error*)>& makeSource);
     std::unique_ptr<zip, Closer> archive_;
+    std::uint64_t archiveSize_;  // no entry can hold more stored bytes than this
 };
 
 }  // namespace qv

@@ -91,16 +91,27 @@ TEST(ZipArchive, BrokenArchivesGiveErrors)
 TEST(ZipArchive, ImplausibleEntrySizesAreRefusedBeforeAllocating)
 {
     const test::TempDir dir;
-    for (const char* entry : {"p/A.class", "p/B.class"}) {  // deflated, stored
+    const std::string huge("\0\0\0\x0C", 4);  // 192 MiB
+    const struct {
+        const char* entry;
+        bool compressedSizeToo;
+    } cases[] = {
+        {"p/A.class", false},  // deflated: more than deflate can give
+        {"p/B.class", false},  // stored: sizes differ
+        {"p/B.class", true},   // stored: more stored bytes than the archive has
+    };
+    for (const auto& c : cases) {
         std::string zip = sampleZip(dir);
-        // The central directory's uncompressed size of the entry (at 24 in its header).
-        const std::size_t header = zip.rfind("PK\x01\x02", zip.rfind(entry));
-        zip.replace(header + 24, 4, std::string("\0\0\0\x0C", 4));  // 192 MiB
+        // The central directory's sizes of the entry (compressed at 20, uncompressed at 24).
+        const std::size_t header = zip.rfind("PK\x01\x02", zip.rfind(c.entry));
+        zip.replace(header + 24, 4, huge);
+        if (c.compressedSizeToo)
+            zip.replace(header + 20, 4, huge);
         const auto archive = ZipArchive::openBytes(bytesOf(zip));
         std::vector<std::uint8_t> buffer;
-        EXPECT_THAT(test::errorText<FormatError>([&] { archive.read(*archive.find(entry), buffer); }),
+        EXPECT_THAT(test::errorText<FormatError>([&] { archive.read(*archive.find(c.entry), buffer); }),
                     testing::HasSubstr("cannot hold 201326592"))
-            << entry;
+            << c.entry;
         EXPECT_LT(buffer.capacity(), 1u << 20);
     }
 }
