@@ -64,7 +64,7 @@ std::uint16_t readU2(Bytes bytes, std::size_t at) { return static_cast<std::uint
 
 class ConstantPool {
 public:
-    ConstantPool(ByteReader& in, Bytes bytes, StringPool& pool) : bytes_(bytes), pool_(pool)
+    ConstantPool(ByteReader& in, Bytes bytes, StringPool& pool) : bytes_(bytes), pool_(pool), tags_(scratchTags()), offsets_(scratchOffsets())
     {
         const std::uint16_t count = in.u2();
         if (count == 0)
@@ -147,10 +147,22 @@ private:
             throw FormatError("constant-pool entry " + std::to_string(index) + " is not " + what);
     }
 
+    // The tables are reused from parse to parse: a parse does not nest in another.
+    static std::vector<std::uint8_t>& scratchTags()
+    {
+        static thread_local std::vector<std::uint8_t> tags;
+        return tags;
+    }
+    static std::vector<std::uint32_t>& scratchOffsets()
+    {
+        static thread_local std::vector<std::uint32_t> offsets;
+        return offsets;
+    }
+
     Bytes bytes_;
     StringPool& pool_;
-    std::vector<std::uint8_t> tags_;
-    std::vector<std::uint32_t> offsets_;
+    std::vector<std::uint8_t>& tags_;
+    std::vector<std::uint32_t>& offsets_;
 };
 
 void skipAttributes(ByteReader& in)

@@ -153,7 +153,9 @@ std::vector<ClassPathElement> parseClassPath(std::string_view list, const JavaEn
             elements.push_back(classifyFile(item));
         } else {
             ClassPathElement missing{item, SourceKind::Directory, false, {}};
-            missing.error = item.string() + ": no such file or directory";
+            std::error_code error;
+            missing.error = item.string() + (fs::exists(item, error) ? ": not a regular file or directory"
+                                                                     : ": no such file or directory");
             elements.push_back(std::move(missing));
         }
     }

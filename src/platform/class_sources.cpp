@@ -16,6 +16,11 @@ constexpr std::string_view kClassSuffix = ".class";
 constexpr std::string_view kJmodClassesPrefix = "classes/";
 // Class files are far smaller; this bounds what a strange file can make us allocate.
 constexpr std::uintmax_t kMaxClassFileSize = 256u << 20;
+// How many bytes of an image's classes are read between two releases of its mapped
+// pages. The kernel maps neighbouring pages along with each one touched, so releasing
+// each class's own pages is not enough; releasing the whole resource area now and then
+// keeps the resident size of a run over every class bounded.
+constexpr std::size_t kImageReleaseInterval = 8u << 20;
 
 [[noreturn]] void failIn(const std::string& where, const std::exception& e)
 {
@@ -61,7 +66,14 @@ public:
         }
     }
 
-    void release(const ClassBytes& bytes) override { mapped_.release(bytes.bytes); }
+    void release(const ClassBytes& bytes) override
+    {
+        readSinceRelease_ += bytes.bytes.size();
+        if (readSinceRelease_ >= kImageReleaseInterval) {
+            mapped_.release(image_->resources());
+            readSinceRelease_ = 0;
+        }
+    }
 
     void forEachClass(const std::function<void(std::string_view)>& visit) override
     {
@@ -112,6 +124,7 @@ private:
     MappedFile mapped_;
     std::optional<RuntimeImage> image_;
     std::unordered_map<std::string, std::string_view> modules_;
+    std::size_t readSinceRelease_ = 0;
 };
 
 class ZipSource : public ClassSource {

@@ -1,5 +1,7 @@
 #include "platform/descriptor_text.h"
 
+#include <algorithm>
+
 namespace qv {
 namespace {
 
@@ -49,8 +51,9 @@ std::size_t fieldTypeLength(std::string_view d, std::size_t at, bool allowVoid)
 
 void appendDotted(std::string& out, std::string_view internalName)
 {
-    for (const char c : internalName)
-        out += c == '/' ? '.' : c;
+    const std::size_t start = out.size();
+    out += internalName;
+    std::replace(out.begin() + static_cast<std::ptrdiff_t>(start), out.end(), '/', '.');
 }
 
 }  // namespace

@@ -17,7 +17,7 @@ public:
 
     Bytes bytes() const { return {data_, size_}; }
     // Lets the kernel drop the pages of `range` from this process; a later read maps them
-    // again from the page cache. Keeps the resident size flat while many classes are read.
+    // again from the page cache.
     void release(Bytes range) const;
 
 private:

@@ -45,26 +45,33 @@ void appendThrows(std::string& out, const ClassFileInfo& declaring, const Method
 
 }  // namespace
 
-std::string methodModifiers(std::uint16_t flags, bool declaredByInterface)
+void appendMethodModifiers(std::string& out, std::uint16_t flags, bool declaredByInterface)
 {
     const std::uint16_t shown = flags & kMethodModifierMask;
     const bool isDefault =
         declaredByInterface && (flags & (access::kAbstract | access::kPublic | access::kStatic)) == access::kPublic;
-    std::string out;
     if (!isDefault) {
         appendModifiers(out, shown);
-        return out;
+        return;
     }
     appendModifiers(out, shown & kAccessModifiers);
     out += "default ";
     appendModifiers(out, shown & ~kAccessModifiers);
+}
+
+std::string methodModifiers(std::uint16_t flags, bool declaredByInterface)
+{
+    std::string out;
+    appendMethodModifiers(out, flags, declaredByInterface);
     return out;
 }
 
 std::string methodText(const ClassFileInfo& declaring, const MethodInfo& m)
 {
-    std::string out = methodModifiers(m.flags, declaring.isInterface());
-    out.reserve(out.size() + 2 * declaring.name.size() + m.name.size() + 3 * m.parameters.size() + 16);
+    std::string out;
+    // Room for the usual text, so that it is built in one allocation.
+    out.reserve(40 + declaring.name.size() + m.name.size() + 2 * (m.parameters.size() + m.returnType.size()));
+    appendMethodModifiers(out, m.flags, declaring.isInterface());
     appendTypeName(out, m.returnType);
     out += ' ';
     appendClassName(out, declaring.name);

@@ -37,6 +37,9 @@ constexpr int kMaxCompressionLayers = 8;
 // No class file or resource of a real image comes near this; it bounds what a corrupt
 // header can make us allocate.
 constexpr std::uint64_t kMaxResourceSize = 256u << 20;
+// Deflate cannot shrink data more than about 1032 to 1, so a header that claims more
+// is corrupt; checking this first keeps a small corrupt header from costing a big buffer.
+constexpr std::uint64_t kMaxDeflateRatio = 1100;
 
 void inflateZlib(Bytes in, std::vector<std::uint8_t>& out, std::uint64_t expectedSize)
 {
@@ -235,6 +238,9 @@ Bytes RuntimeImage::read(const Location& l, std::vector<std::uint8_t>& buffer) c
             throw FormatError("compressed resource too large (" + std::to_string(uncompressed) + " bytes)");
         if (decompressor != "zip")
             throw FormatError("unsupported compression \"" + std::string(decompressor) + "\"");
+        if (uncompressed > compressed * kMaxDeflateRatio + 64)
+            throw FormatError("corrupt zip-compressed resource (" + std::to_string(compressed) + " bytes cannot inflate to " +
+                              std::to_string(uncompressed) + ")");
         inflateZlib(content.subspan(kCompressionHeaderSize, compressed), layer, uncompressed);
         buffer.swap(layer);
         content = buffer;

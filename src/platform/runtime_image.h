@@ -58,6 +58,9 @@ public:
     // into `buffer`. Throws FormatError, also for an unsupported kind of compression.
     Bytes read(const Location& location, std::vector<std::uint8_t>& buffer) const;
 
+    // All resource bytes (everything after the index).
+    Bytes resources() const { return image_.subspan(indexSize_); }
+
     // The module that holds the package (dotted: java.lang), from the /packages directory.
     std::optional<std::string_view> moduleOfPackage(std::string_view dottedPackage) const;
 

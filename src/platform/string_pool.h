@@ -2,9 +2,9 @@
 // Interned strings: each distinct text is stored once and lives as long as the pool, so
 // the parsed classes keep string_views into it and equal texts have equal addresses.
 
+#include <cstdint>
 #include <memory>
 #include <string_view>
-#include <unordered_set>
 #include <vector>
 
 namespace qv {
@@ -19,9 +19,19 @@ public:
     std::string_view intern(std::string_view text);
 
 private:
-    std::string_view store(std::string_view text);
+    // An open-addressing table: interning runs for every name of every class parsed, so it
+    // avoids a heap node per text.
+    struct Slot {
+        const char* data = nullptr;
+        std::uint32_t size = 0;
+        std::uint32_t hash = 0;
+    };
 
-    std::unordered_set<std::string_view> index_;
+    std::string_view store(std::string_view text);
+    void grow();
+
+    std::vector<Slot> slots_;
+    std::size_t used_ = 0;
     std::vector<std::unique_ptr<char[]>> blocks_;
     char* free_ = nullptr;
     std::size_t freeSize_ = 0;

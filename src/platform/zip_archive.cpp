@@ -6,10 +6,60 @@
 #include <fstream>
 #include <string>
 
+#include <dlfcn.h>
 #include <zip.h>
 
 namespace qv {
 namespace {
+
+// libzip is loaded when the first archive is opened. A look-up in a runtime image, the
+// usual case, then starts without it and the libraries it needs (libcrypto among them),
+// whose loading is most of the start-up time of a short run.
+#define QV_LIBZIP_FUNCTIONS(X) \
+    X(zip_error_init)          \
+    X(zip_error_fini)          \
+    X(zip_error_strerror)      \
+    X(zip_source_file_create)  \
+    X(zip_source_buffer_create) \
+    X(zip_source_free)         \
+    X(zip_open_from_source)    \
+    X(zip_discard)             \
+    X(zip_name_locate)         \
+    X(zip_stat_init)           \
+    X(zip_stat_index)          \
+    X(zip_strerror)            \
+    X(zip_fopen_index)         \
+    X(zip_fread)               \
+    X(zip_file_strerror)       \
+    X(zip_fclose)              \
+    X(zip_get_num_entries)     \
+    X(zip_get_name)
+
+struct LibZip {
+#define QV_DECLARE_FUNCTION(name) decltype(&::name) name = nullptr;
+    QV_LIBZIP_FUNCTIONS(QV_DECLARE_FUNCTION)
+#undef QV_DECLARE_FUNCTION
+};
+
+// The loaded library; throws FormatError when it cannot be loaded.
+const LibZip& libzip()
+{
+    static const LibZip* loaded = nullptr;
+    if (loaded)
+        return *loaded;
+    void* handle = ::dlopen(QV_LIBZIP_SONAME, RTLD_NOW | RTLD_LOCAL);
+    if (!handle)
+        throw FormatError(std::string("cannot load the zip library: ") + ::dlerror());
+    static LibZip functions;
+#define QV_RESOLVE_FUNCTION(name)                                                                 \
+    functions.name = reinterpret_cast<decltype(&::name)>(::dlsym(handle, #name));                 \
+    if (!functions.name)                                                                          \
+        throw FormatError("the zip library " QV_LIBZIP_SONAME " lacks " #name);
+    QV_LIBZIP_FUNCTIONS(QV_RESOLVE_FUNCTION)
+#undef QV_RESOLVE_FUNCTION
+    loaded = &functions;
+    return *loaded;
+}
 
 // End of central directory record (at least 22 bytes, a comment may follow).
 constexpr std::uint32_t kEndSignature = 0x06054b50;
@@ -24,6 +74,22 @@ constexpr std::size_t kZip64EndSize = 56;
 constexpr std::size_t kZip64DirectorySizeAt = 40, kZip64DirectoryOffsetAt = 48;
 // Bounds what one entry may make us allocate; no class file comes near it.
 constexpr std::uint64_t kMaxEntrySize = 256u << 20;
+// Deflate cannot shrink data more than about 1032 to 1: a directory entry that claims
+// more is corrupt, and is refused before a buffer of its claimed size is made.
+constexpr std::uint64_t kMaxDeflateRatio = 1100;
+
+bool sizesArePlausible(const zip_stat_t& s, std::uint64_t archiveSize)
+{
+    if (!(s.valid & ZIP_STAT_COMP_SIZE) || !(s.valid & ZIP_STAT_COMP_METHOD))
+        return true;
+    if (s.comp_size > archiveSize)
+        return false;
+    if (s.comp_method == ZIP_CM_STORE)
+        return s.size == s.comp_size;
+    if (s.comp_method == ZIP_CM_DEFLATE)
+        return s.size <= s.comp_size * kMaxDeflateRatio + 64;
+    return true;
+}
 
 std::uint64_t littleEndian(Bytes bytes, std::size_t at, std::size_t size)
 {
@@ -35,7 +101,7 @@ std::uint64_t littleEndian(Bytes bytes, std::size_t at, std::size_t size)
 
 std::string zipErrorText(const zip_error_t* error)
 {
-    return zip_error_strerror(const_cast<zip_error_t*>(error));
+    return libzip().zip_error_strerror(const_cast<zip_error_t*>(error));
 }
 
 
@@ -73,7 +139,7 @@ std::uint64_t zipStartOffset(Bytes tail, std::uint64_t fileSize)
     return recordAt - directorySize - directoryOffset;
 }
 
-void ZipArchive::Closer::operator()(zip* archive) const { zip_discard(archive); }
+void ZipArchive::Closer::operator()(zip* archive) const { libzip().zip_discard(archive); }
 
 ZipArchive ZipArchive::openFile(const std::filesystem::path& file)
 {
@@ -90,51 +156,43 @@ ZipArchive ZipArchive::openFile(const std::filesystem::path& file)
         throw FormatError("cannot read");
     const std::uint64_t start = zipStartOffset(tail, fileSize);
 
-    zip_error_t error;
-    zip_error_init(&error);
     // A window of the file from the zip's start: libzip itself refuses a zip whose offsets
     // do not count from the start of the file.
-    zip_source_t* source =
-        zip_source_file_create(file.c_str(), start, static_cast<zip_int64_t>(fileSize - start), &error);
-    if (!source) {
-        const std::string text = zipErrorText(&error);
-        zip_error_fini(&error);
-        throw FormatError(text);
-    }
-    zip* archive = zip_open_from_source(source, ZIP_RDONLY, &error);
-    if (!archive) {
-        zip_source_free(source);
-        const std::string text = zipErrorText(&error);
-        zip_error_fini(&error);
-        throw FormatError(text);
-    }
-    zip_error_fini(&error);
-    return ZipArchive(archive);
+    return openSource(fileSize - start, [&](zip_error_t* error) {
+        return libzip().zip_source_file_create(file.c_str(), start, static_cast<zip_int64_t>(fileSize - start), error);
+    });
 }
 
 ZipArchive ZipArchive::openBytes(Bytes bytes)
 {
     const std::size_t tailSize = std::min(bytes.size(), kZipTailSize);
     const std::uint64_t start = zipStartOffset(bytes.last(tailSize), bytes.size());
+    return openSource(bytes.size() - start, [&](zip_error_t* error) {
+        return libzip().zip_source_buffer_create(bytes.data() + start, bytes.size() - start, 0, error);
+    });
+}
+
+ZipArchive ZipArchive::openSource(std::uint64_t size, const std::function<zip_source*(zip_error*)>& makeSource)
+{
     zip_error_t error;
-    zip_error_init(&error);
-    zip_source_t* source = zip_source_buffer_create(bytes.data() + start, bytes.size() - start, 0, &error);
-    zip* archive = source ? zip_open_from_source(source, ZIP_RDONLY, &error) : nullptr;
+    libzip().zip_error_init(&error);
+    zip_source_t* source = makeSource(&error);
+    zip* archive = source ? libzip().zip_open_from_source(source, ZIP_RDONLY, &error) : nullptr;
     if (!archive) {
         if (source)
-            zip_source_free(source);
+            libzip().zip_source_free(source);
         const std::string text = zipErrorText(&error);
-        zip_error_fini(&error);
+        libzip().zip_error_fini(&error);
         throw FormatError(text);
     }
-    zip_error_fini(&error);
-    return ZipArchive(archive);
+    libzip().zip_error_fini(&error);
+    return ZipArchive(archive, size);
 }
 
 std::optional<std::uint64_t> ZipArchive::find(std::string_view name) const
 {
     const std::string key(name);
-    const zip_int64_t index = zip_name_locate(archive_.get(), key.c_str(), 0);
+    const zip_int64_t index = libzip().zip_name_locate(archive_.get(), key.c_str(), 0);
     if (index < 0)
         return std::nullopt;
     return static_cast<std::uint64_t>(index);
@@ -143,20 +201,23 @@ std::optional<std::uint64_t> ZipArchive::find(std::string_view name) const
 void ZipArchive::read(std::uint64_t index, std::vector<std::uint8_t>& out) const
 {
     zip_stat_t status;
-    zip_stat_init(&status);
-    if (zip_stat_index(archive_.get(), index, 0, &status) != 0 || !(status.valid & ZIP_STAT_SIZE))
-        throw FormatError(std::string("cannot read entry: ") + zip_strerror(archive_.get()));
+    libzip().zip_stat_init(&status);
+    if (libzip().zip_stat_index(archive_.get(), index, 0, &status) != 0 || !(status.valid & ZIP_STAT_SIZE))
+        throw FormatError(std::string("cannot read entry: ") + libzip().zip_strerror(archive_.get()));
     if (status.size > kMaxEntrySize)
         throw FormatError("entry too large (" + std::to_string(status.size) + " bytes)");
-    zip_file_t* entry = zip_fopen_index(archive_.get(), index, 0);
+    if (!sizesArePlausible(status, archiveSize_))
+        throw FormatError("corrupt entry: " + std::to_string(status.comp_size) + " stored bytes cannot hold " +
+                          std::to_string(status.size));
+    zip_file_t* entry = libzip().zip_fopen_index(archive_.get(), index, 0);
     if (!entry)
-        throw FormatError(std::string("cannot read entry: ") + zip_strerror(archive_.get()));
+        throw FormatError(std::string("cannot read entry: ") + libzip().zip_strerror(archive_.get()));
     out.resize(status.size + 1);  // one byte more shows an entry longer than it claims
-    const zip_int64_t got = zip_fread(entry, out.data(), out.size());
+    const zip_int64_t got = libzip().zip_fread(entry, out.data(), out.size());
     std::string problem;
     if (got < 0)
-        problem = std::string("cannot read entry: ") + zip_file_strerror(entry);
-    zip_fclose(entry);
+        problem = std::string("cannot read entry: ") + libzip().zip_file_strerror(entry);
+    libzip().zip_fclose(entry);
     if (!problem.empty())
         throw FormatError(problem);
     if (static_cast<std::uint64_t>(got) != status.size)
@@ -167,9 +228,9 @@ void ZipArchive::read(std::uint64_t index, std::vector<std::uint8_t>& out) const
 
 void ZipArchive::forEachName(const std::function<void(std::string_view)>& visit) const
 {
-    const zip_int64_t count = zip_get_num_entries(archive_.get(), 0);
+    const zip_int64_t count = libzip().zip_get_num_entries(archive_.get(), 0);
     for (zip_int64_t i = 0; i < count; ++i)
-        if (const char* name = zip_get_name(archive_.get(), static_cast<zip_uint64_t>(i), 0))
+        if (const char* name = libzip().zip_get_name(archive_.get(), static_cast<zip_uint64_t>(i), 0))
             visit(name);
 }
 

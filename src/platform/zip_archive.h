@@ -15,6 +15,8 @@
 #include "platform/byte_reader.h"
 
 struct zip;
+struct zip_error;
+struct zip_source;
 
 namespace qv {
 
@@ -44,8 +46,11 @@ private:
     struct Closer {
         void operator()(zip* archive) const;
     };
-    explicit ZipArchive(zip* archive) : archive_(archive) {}
+    ZipArchive(zip* archive, std::uint64_t size) : archive_(archive), archiveSize_(size) {}
+    // Opens the archive of `size` bytes that `makeSource` gives a libzip source for.
+    static ZipArchive openSource(std::uint64_t size, const std::function<zip_source*(zip_error*)>& makeSource);
     std::unique_ptr<zip, Closer> archive_;
+    std::uint64_t archiveSize_;  // no entry can hold more stored bytes than this
 };
 
 }  // namespace qv

@@ -5,7 +5,7 @@
 //
 //   java ReflectionDump.java jdk                    every class of every exported package
 //                                                   of the modules the JVM resolved
-//   java ReflectionDump.java dir DIRECTORY NAME...  the named classes of a class directory
+//   java ReflectionDump.java dir DIRECTORY          every class of a class directory
 
 import java.io.BufferedWriter;
 import java.io.OutputStreamWriter;
@@ -34,10 +34,10 @@ public class ReflectionDump {
         } else if (args.length >= 2 && args[0].equals("dir")) {
             URL[] urls = {Path.of(args[1]).toUri().toURL()};
             try (URLClassLoader loader = new URLClassLoader(urls, ClassLoader.getPlatformClassLoader())) {
-                dump(out, List.of(args).subList(2, args.length), loader);
+                dump(out, classesIn(Path.of(args[1])), loader);
             }
         } else {
-            System.err.println("usage: ReflectionDump jdk | dir DIRECTORY NAME...");
+            System.err.println("usage: ReflectionDump jdk | dir DIRECTORY");
             System.exit(2);
         }
         out.flush();
@@ -58,6 +58,17 @@ public class ReflectionDump {
                          .forEach(f -> names.add(exports.source() + "." + f.substring(0, f.length() - 6)));
                 }
             }
+        }
+        return new ArrayList<>(names);
+    }
+
+    // Binary names of the class files under a directory.
+    static List<String> classesIn(Path root) throws Exception {
+        TreeSet<String> names = new TreeSet<>();
+        try (Stream<Path> files = Files.walk(root)) {
+            files.map(p -> root.relativize(p).toString())
+                 .filter(f -> f.endsWith(".class") && !f.endsWith("module-info.class"))
+                 .forEach(f -> names.add(f.substring(0, f.length() - 6).replace('/', '.')));
         }
         return new ArrayList<>(names);
     }

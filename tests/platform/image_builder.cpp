@@ -89,6 +89,47 @@ std::string fullName(const std::string& module, const std::string& parent, const
     return name;
 }
 
+// Places every name in a table of `length` slots; false when some bucket finds no seed.
+bool placeAll(const std::vector<std::string>& names, std::uint32_t length, std::vector<std::int32_t>& redirect,
+              std::vector<std::int64_t>& slotOf)
+{
+    constexpr std::int32_t kMaxSeed = 100000;
+    redirect.assign(length, 0);
+    slotOf.assign(length, -1);
+    std::map<std::uint32_t, std::vector<std::size_t>> buckets;
+    for (std::size_t i = 0; i < names.size(); ++i)
+        buckets[imageHash(names[i]) % length].push_back(i);
+    std::vector<std::pair<std::uint32_t, std::vector<std::size_t>>> ordered(buckets.begin(), buckets.end());
+    std::stable_sort(ordered.begin(), ordered.end(),
+                     [](const auto& a, const auto& b) { return a.second.size() > b.second.size(); });
+    for (const auto& [bucket, members] : ordered) {
+        if (members.size() == 1) {
+            const auto free = std::find(slotOf.begin(), slotOf.end(), -1) - slotOf.begin();
+            slotOf[free] = static_cast<std::int64_t>(members[0]);
+            redirect[bucket] = static_cast<std::int32_t>(-1 - free);
+            continue;
+        }
+        std::int32_t seed = 1;
+        for (; seed <= kMaxSeed; ++seed) {
+            std::vector<std::uint32_t> slots;
+            for (const std::size_t i : members)
+                slots.push_back(imageHash(names[i], static_cast<std::uint32_t>(seed)) % length);
+            std::vector<std::uint32_t> unique = slots;
+            std::sort(unique.begin(), unique.end());
+            if (std::adjacent_find(unique.begin(), unique.end()) != unique.end() ||
+                std::any_of(slots.begin(), slots.end(), [&](std::uint32_t s) { return slotOf[s] != -1; }))
+                continue;
+            for (std::size_t k = 0; k < members.size(); ++k)
+                slotOf[slots[k]] = static_cast<std::int64_t>(members[k]);
+            redirect[bucket] = seed;
+            break;
+        }
+        if (seed > kMaxSeed)
+            return false;
+    }
+    return true;
+}
+
 }  // namespace
 
 void ImageBuilder::addClass(const std::string& module, const std::string& internalName, const std::string& bytes,
@@ -115,12 +156,14 @@ std::string ImageBuilder::build() const
 {
     std::vector<Resource> all = resources_;
     Strings strings;
+    // One /packages entry per package, a pair (is empty, module) for each module that has it.
+    std::map<std::string, std::string> pairsOf;
     for (const auto& [package, module] : packages_) {
-        std::string pairs;
-        putU4(pairs, 0);
-        putU4(pairs, strings.add(module));
-        all.push_back({"packages", "", package, "", pairs, Storage::Stored, ""});
+        putU4(pairsOf[package], 0);
+        putU4(pairsOf[package], strings.add(module));
     }
+    for (const auto& [package, pairs] : pairsOf)
+        all.push_back({"packages", "", package, "", pairs, Storage::Stored, ""});
 
     std::string locations(1, '\0');  // offset 0 is never a real location
     std::string data;
@@ -147,51 +190,25 @@ std::string ImageBuilder::build() const
     }
 
     // The perfect hash: buckets of several names get a seed that sends each to a free
-    // slot; single names get their slot directly (-1 - slot).
-    const auto length = static_cast<std::uint32_t>(names.size());
-    std::vector<std::int32_t> redirect(length, 0);
-    std::vector<std::int64_t> slotOf(length, -1);  // slot -> name index
-    std::map<std::uint32_t, std::vector<std::size_t>> buckets;
-    for (std::size_t i = 0; i < names.size(); ++i)
-        buckets[imageHash(names[i]) % length].push_back(i);
-    std::vector<std::pair<std::uint32_t, std::vector<std::size_t>>> ordered(buckets.begin(), buckets.end());
-    std::stable_sort(ordered.begin(), ordered.end(),
-                     [](const auto& a, const auto& b) { return a.second.size() > b.second.size(); });
-    for (const auto& [bucket, members] : ordered) {
-        if (members.size() == 1) {
-            const auto free = std::find(slotOf.begin(), slotOf.end(), -1) - slotOf.begin();
-            slotOf[free] = static_cast<std::int64_t>(members[0]);
-            redirect[bucket] = static_cast<std::int32_t>(-1 - free);
-            continue;
-        }
-        for (std::int32_t seed = 1;; ++seed) {
-            std::vector<std::uint32_t> slots;
-            for (const std::size_t i : members)
-                slots.push_back(imageHash(names[i], static_cast<std::uint32_t>(seed)) % length);
-            std::vector<std::uint32_t> unique = slots;
-            std::sort(unique.begin(), unique.end());
-            const bool distinct = std::adjacent_find(unique.begin(), unique.end()) == unique.end();
-            if (!distinct || std::any_of(slots.begin(), slots.end(), [&](std::uint32_t s) { return slotOf[s] != -1; }))
-                continue;
-            for (std::size_t k = 0; k < members.size(); ++k)
-                slotOf[slots[k]] = static_cast<std::int64_t>(members[k]);
-            redirect[bucket] = seed;
-            break;
-        }
-    }
-
+    // slot; single names get their slot directly (-1 - slot). The table may be longer
+    // than the number of names; when no seed separates a bucket, it grows.
+    std::uint32_t length = static_cast<std::uint32_t>(names.size()) | 1;
+    std::vector<std::int32_t> redirect;
+    std::vector<std::int64_t> slotOf;  // slot -> name index, -1 for a free slot
+    while (!placeAll(names, length, redirect, slotOf))
+        length += 2;
     std::string image;
     putU4(image, 0xCAFEDADA);
     putU4(image, 1u << 16);
     putU4(image, 0);
-    putU4(image, length);
+    putU4(image, static_cast<std::uint32_t>(names.size()));
     putU4(image, length);
     putU4(image, static_cast<std::uint32_t>(locations.size()));
     putU4(image, static_cast<std::uint32_t>(strings.bytes().size()));
     for (const std::int32_t r : redirect)
         putU4(image, static_cast<std::uint32_t>(r));
     for (const std::int64_t name : slotOf)
-        putU4(image, locationOf[static_cast<std::size_t>(name)]);
+        putU4(image, name < 0 ? 0 : locationOf[static_cast<std::size_t>(name)]);  // 0: the empty location
     return image + locations + strings.bytes() + data;
 }
 

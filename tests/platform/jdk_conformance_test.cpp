@@ -39,11 +39,7 @@ TEST(JdkConformance, EveryExportedClassMatchesTheJdksReflection)
     for (const auto& [name, expected] : dump.classes) {
         std::vector<std::string> actual;
         try {
-            const auto cls = library->forName(name);
-            for (const auto& m : cls->getConstructors())
-                actual.push_back(m.toString());
-            for (const auto& m : cls->getMethods())
-                actual.push_back(m.toString());
+            actual = test::reflectedTexts(*library, name);
         } catch (const std::exception& e) {
             ADD_FAILURE() << name << ": " << e.what();
             continue;

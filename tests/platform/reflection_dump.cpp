@@ -46,6 +46,17 @@ std::string runCommand(const std::string& command)
     return output;
 }
 
+std::vector<std::string> reflectedTexts(ClassReflection& library, const std::string& name)
+{
+    const auto cls = library.forName(name);
+    std::vector<std::string> texts;
+    for (const auto& m : cls->getConstructors())
+        texts.push_back(m.toString());
+    for (const auto& m : cls->getMethods())
+        texts.push_back(m.toString());
+    return texts;
+}
+
 std::vector<std::string> sorted(std::vector<std::string> texts)
 {
     std::sort(texts.begin(), texts.end());
