@@ -31,7 +31,7 @@ ProcessResult members(std::vector<std::string> args)
 std::size_t reflectedMemberCount(const std::string& className)
 {
     const ProcessResult run = test::runProcess(
-        QV_JAVA, {"-cp", QV_MODEL_REFERENCE_CLASSES, "ReflectionDump", "dir", QV_MODEL_REFERENCE_CLASSES, className});
+        QV_JAVA, {"-cp", QV_MODEL_REFERENCE_CLASSES, "ReflectionDump", "names", className});
     EXPECT_EQ(run.exitStatus, 0) << run.err;
     const std::size_t header = run.out.find("# " + className + "\n");
     EXPECT_NE(header, std::string::npos) << run.out;

@@ -6,6 +6,7 @@
 //   java ReflectionDump.java jdk                    every class of every exported package
 //                                                   of the modules the JVM resolved
 //   java ReflectionDump.java dir DIRECTORY          every class of a class directory
+//   java ReflectionDump.java names NAME...          the named classes of the JDK
 
 import java.io.BufferedWriter;
 import java.io.OutputStreamWriter;
@@ -36,8 +37,10 @@ public class ReflectionDump {
             try (URLClassLoader loader = new URLClassLoader(urls, ClassLoader.getPlatformClassLoader())) {
                 dump(out, classesIn(Path.of(args[1])), loader);
             }
+        } else if (args.length >= 2 && args[0].equals("names")) {
+            dump(out, List.of(args).subList(1, args.length), ClassLoader.getSystemClassLoader());
         } else {
-            System.err.println("usage: ReflectionDump jdk | dir DIRECTORY");
+            System.err.println("usage: ReflectionDump jdk | dir DIRECTORY | names NAME...");
             System.exit(2);
         }
         out.flush();
