@@ -8,6 +8,7 @@
 #include "cli/cli_args.h"
 #include "cli/cli_library.h"
 #include "cli/cli_resolution.h"
+#include "cli/class_blocks.h"
 #include "cli/exit_status.h"
 #include "cli/subcommands.h"
 #include "members/member_model.h"
@@ -43,42 +44,29 @@ int runMembers(std::span<const std::string> args)
     }
     const auto library = openLibrary(parsed.value("--class-path"));
     const std::string searchText = parsed.value("--search").value_or("");
-    const bool headers = parsed.positional.size() > 1;
-    ExitStatus status;
-    for (const std::string& typed : parsed.positional) {
-        if (headers)
-            std::cout << "# " << typed << '\n';
-        // The field's text: completed as the Search command does, when asked to.
-        const std::string field = parsed.has("--complete") ? resolveName(typed, *library).text : typed;
-        const std::string className(trim(field));
-        if (className.empty())
-            continue;  // the window looks nothing up
-        try {
-            const auto found = library->forName(className);
-            std::vector<std::string> texts;
-            for (const auto& member : found->getConstructors())
-                texts.push_back(member.toString());
-            for (const auto& member : found->getMethods())
-                texts.push_back(member.toString());
-            const MemberModel model = buildMemberModel(texts, searchText, field);
-            if (model.status != RebuildStatus::Complete) {
-                std::cout.flush();
-                std::cerr << capacityMessage(model.status) << '\n';
-                status.add(ExitStatus::kCapacity);
-                continue;
-            }
-            printModel(model);
-        } catch (const ClassNotFoundError&) {
-            std::cout << "Class not found : " << className << '\n';
-            status.add(ExitStatus::kNotFound);
-        } catch (const ClassLibraryError& e) {
-            std::cout.flush();
-            std::cerr << "quorvane-cli: " << e.what() << '\n';
-            status.add(ExitStatus::kBrokenLibrary);
-        }
-    }
-    std::cout.flush();
-    return status.value();
+    // The class-name field's text for each name: completed as the Search command does,
+    // when asked to.
+    std::vector<std::string> fields;
+    for (const std::string& given : parsed.positional)
+        fields.push_back(parsed.has("--complete") ? resolveName(given, *library).text : given);
+    return runClassBlocks(parsed.positional, *library,
+                          {[&](std::size_t index) -> std::optional<std::string> {
+                               // A blank name looks nothing up, as in the window.
+                               std::string className(trim(fields[index]));
+                               if (className.empty())
+                                   return std::nullopt;
+                               return className;
+                           },
+                           [&](const ReflectedClass& found, std::size_t index) {
+                               const MemberModel model = buildMemberModel(signatureTexts(found), searchText, fields[index]);
+                               if (model.status != RebuildStatus::Complete) {
+                                   std::cout.flush();
+                                   std::cerr << capacityMessage(model.status) << '\n';
+                                   return ExitStatus::kCapacity;
+                               }
+                               printModel(model);
+                               return 0;
+                           }});
 }
 
 }  // namespace qv::cli

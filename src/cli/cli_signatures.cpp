@@ -6,7 +6,7 @@
 
 #include "cli/cli_args.h"
 #include "cli/cli_library.h"
-#include "cli/exit_status.h"
+#include "cli/class_blocks.h"
 #include "cli/subcommands.h"
 
 namespace qv::cli {
@@ -20,27 +20,13 @@ int runSignatures(std::span<const std::string> args)
         return 2;
     }
     const auto library = openLibrary(parsed.value("--class-path"));
-    const bool headers = parsed.positional.size() > 1;
-    ExitStatus status;
-    for (const std::string& name : parsed.positional) {
-        if (headers)
-            std::cout << "# " << name << '\n';
-        try {
-            const auto cls = library->forName(name);
-            for (const auto& member : cls->getConstructors())
-                std::cout << member.toString() << '\n';
-            for (const auto& member : cls->getMethods())
-                std::cout << member.toString() << '\n';
-        } catch (const ClassNotFoundError&) {
-            std::cout << "Class not found : " << name << '\n';
-            status.add(ExitStatus::kNotFound);
-        } catch (const ClassLibraryError& e) {
-            std::cout.flush();
-            std::cerr << "quorvane-cli: " << e.what() << '\n';
-            status.add(ExitStatus::kBrokenLibrary);
-        }
-    }
-    return status.value();
+    return runClassBlocks(parsed.positional, *library,
+                          {[&](std::size_t index) { return std::optional<std::string>(parsed.positional[index]); },
+                           [](const ReflectedClass& found, std::size_t) {
+                               for (const std::string& text : signatureTexts(found))
+                                   std::cout << text << '\n';
+                               return 0;
+                           }});
 }
 
 }  // namespace qv::cli

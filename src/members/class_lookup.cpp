@@ -43,10 +43,9 @@ void quorvane::search()
     ctor = std::move(foundConstructors);
     n.clear();
     n.reserve(ctor.size() + m.size());
-    for (const ReflectedMember& c : ctor)
-        n.push_back(c.toString());
-    for (const ReflectedMember& method : m)
-        n.push_back(method.toString());
+    for (const auto* members : {&ctor, &m})
+        for (const ReflectedMember& member : *members)
+            n.push_back(member.toString());
     k->fill(0);
     reDisplay();
 }

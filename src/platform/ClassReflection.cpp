@@ -2,6 +2,16 @@
 
 namespace qv {
 
+std::vector<std::string> signatureTexts(const ReflectedClass& cls)
+{
+    std::vector<std::string> texts;
+    for (const ReflectedMember& constructor : cls.getConstructors())
+        texts.push_back(constructor.toString());
+    for (const ReflectedMember& method : cls.getMethods())
+        texts.push_back(method.toString());
+    return texts;
+}
+
 ClassPresence classPresence(ClassReflection& library, std::string_view name)
 {
     try {

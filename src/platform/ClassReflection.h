@@ -56,6 +56,10 @@ public:
     virtual std::shared_ptr<const ReflectedClass> forName(std::string_view name) = 0;
 };
 
+// The signature texts of a class's public constructors, then of its public methods, in
+// the order the library lists them.
+std::vector<std::string> signatureTexts(const ReflectedClass& cls);
+
 // Whether a library holds a class; Unknown when asking failed for another reason.
 enum class ClassPresence { Present, Absent, Unknown };
 
