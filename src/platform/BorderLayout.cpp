@@ -24,20 +24,16 @@ void BorderLayout::addWidget(QWidget* widget, Region region)
     if (!widget)
         return;
     addChildWidget(widget);
-    QLayoutItem*& slot = items_[region];
-    if (slot) {
-        if (QWidget* old = slot->widget(); old && old != widget)
-            old->hide();
-        delete slot;
-    }
-    // A widget moved from another region leaves it.
+    // The widget leaves any region it held, and the one it goes to gives up its own.
     for (QLayoutItem*& item : items_) {
-        if (item && item->widget() == widget) {
+        if (item && (item->widget() == widget || &item == &items_[region])) {
+            if (QWidget* old = item->widget(); old && old != widget)
+                old->hide();
             delete item;
             item = nullptr;
         }
     }
-    slot = new QWidgetItem(widget);
+    items_[region] = new QWidgetItem(widget);
     widget->setVisible(true);
     invalidate();
 }
