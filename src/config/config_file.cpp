@@ -1,14 +1,14 @@
 #include "config/config_file.h"
 
 #include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <cstdio>
-#include <memory>
 #include <ostream>
 #include <system_error>
+
+#include "platform/unique_fd.h"
 
 namespace qv {
 namespace {
@@ -16,31 +16,6 @@ namespace {
 // A root longer than this is no directory path; reading stops there so that a strange
 // file cannot make start-up read gigabytes.
 constexpr std::size_t kMaxLineBytes = 1 << 20;
-
-struct FileCloser {
-    void operator()(std::FILE* f) const { std::fclose(f); }
-};
-using FilePtr = std::unique_ptr<std::FILE, FileCloser>;
-
-class FdCloser {
-public:
-    explicit FdCloser(int fd) : fd_(fd) {}
-    ~FdCloser() { closeNow(); }
-    FdCloser(const FdCloser&) = delete;
-    FdCloser& operator=(const FdCloser&) = delete;
-    int get() const { return fd_; }
-    bool closeNow()
-    {
-        if (fd_ < 0)
-            return true;
-        const int rc = ::close(fd_);
-        fd_ = -1;
-        return rc == 0;
-    }
-
-private:
-    int fd_;
-};
 
 bool writeAll(int fd, std::string_view bytes)
 {
@@ -80,29 +55,36 @@ ConfigReadResult readConfigFile(const std::filesystem::path& file)
         return result;
     }
     result.status = ConfigStatus::Unreadable;
-    FilePtr in(std::fopen(file.c_str(), "rb"));
-    // A directory opens on this host but is no file: it fails at opening, as it would
-    // for a reader of files anywhere else.
-    struct stat info {};
-    if (!in || ::fstat(::fileno(in.get()), &info) != 0 || S_ISDIR(info.st_mode))
+    // Only a regular file can be read: a directory fails at opening, and so does a named
+    // pipe, which could otherwise hold up start-up for good.
+    const UniqueFd fd = openRegularFile(file.string());
+    if (!fd)
         return result;
     result.opened = true;
 
     std::string line;
     bool sawAnything = false;
+    char buffer[4096];
     for (;;) {
-        const int c = std::fgetc(in.get());
-        if (c == EOF)
+        const ssize_t n = ::read(fd.get(), buffer, sizeof buffer);
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            return result;
+        }
+        if (n == 0)
             break;
         sawAnything = true;
-        if (c == '\n' || c == '\r')
-            break;
-        if (line.size() >= kMaxLineBytes)
+        const std::string_view chunk(buffer, static_cast<std::size_t>(n));
+        const std::size_t end = chunk.find_first_of("\r\n");
+        line.append(chunk.substr(0, end));
+        if (line.size() > kMaxLineBytes)
             return result;
-        line.push_back(static_cast<char>(c));
+        if (end != std::string_view::npos)
+            break;
     }
-    if (std::ferror(in.get()) || !sawAnything)
-        return result;
+    if (!sawAnything)
+        return result;  // a file without a single line
     result.status = ConfigStatus::Read;
     result.root = std::move(line);
     return result;
@@ -114,18 +96,19 @@ bool writeConfigFile(const std::filesystem::path& file, std::string_view root)
     std::filesystem::path temporary = target;
     temporary += ".tmp";
 
-    FdCloser fd(::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666));
-    if (fd.get() < 0)
+    // A stale temporary file of an earlier run goes first, and the new one is created
+    // afresh, never opened through a link, so that nothing else is written through it.
+    ::unlink(temporary.c_str());
+    UniqueFd fd(::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666));
+    if (!fd)
         return false;  // nothing was created, so there is nothing to remove
     const bool written = writeAll(fd.get(), root) && ::fsync(fd.get()) == 0;
-    const bool closed = fd.closeNow();
+    const bool closed = fd.close();
     if (written && closed && std::rename(temporary.c_str(), target.c_str()) == 0)
         return true;
-    std::error_code ignored;
-    std::filesystem::remove(temporary, ignored);
+    ::unlink(temporary.c_str());
     return false;
 }
-
 void loadConfig(std::string& docpath, std::ostream& out, std::ostream& err, const std::filesystem::path& file)
 {
     const ConfigReadResult read = readConfigFile(file);

@@ -1,7 +1,5 @@
 #include "docs/page_reader.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -17,56 +15,13 @@ constexpr std::size_t kBufferSize = 64 * 1024;
 
 std::optional<PageReader> PageReader::open(std::string_view path)
 {
-    const std::string name(path);
-    if (name.empty() || name.find('\0') != std::string::npos)
+    UniqueFd fd = openRegularFile(std::string(path));
+    if (!fd)
         return std::nullopt;
-    // Non-blocking, so that opening a named pipe without a writer returns at once.
-    const int fd = ::open(name.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-    if (fd < 0)
-        return std::nullopt;
-    PageReader reader(fd);
-    struct stat info {};
-    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode))
-        return std::nullopt;
-    return reader;
+    return PageReader(std::move(fd));
 }
 
-PageReader::PageReader(int fd) : fd_(fd), buffer_(new char[kBufferSize]) {}
-
-PageReader::PageReader(PageReader&& other) noexcept
-    : fd_(std::exchange(other.fd_, -1)),
-      buffer_(std::move(other.buffer_)),
-      begin_(other.begin_),
-      end_(other.end_),
-      nextLf_(other.nextLf_),
-      endOfFile_(other.endOfFile_),
-      failed_(other.failed_),
-      skipLf_(other.skipLf_)
-{
-}
-
-PageReader& PageReader::operator=(PageReader&& other) noexcept
-{
-    if (this != &other) {
-        if (fd_ >= 0)
-            ::close(fd_);
-        fd_ = std::exchange(other.fd_, -1);
-        buffer_ = std::move(other.buffer_);
-        begin_ = other.begin_;
-        end_ = other.end_;
-        nextLf_ = other.nextLf_;
-        endOfFile_ = other.endOfFile_;
-        failed_ = other.failed_;
-        skipLf_ = other.skipLf_;
-    }
-    return *this;
-}
-
-PageReader::~PageReader()
-{
-    if (fd_ >= 0)
-        ::close(fd_);
-}
+PageReader::PageReader(UniqueFd fd) : fd_(std::move(fd)), buffer_(new char[kBufferSize]) {}
 
 // Refills the empty buffer; false at the end of the file or on an error.
 bool PageReader::fill()
@@ -74,7 +29,7 @@ bool PageReader::fill()
     if (endOfFile_ || failed_)
         return false;
     for (;;) {
-        const ssize_t n = ::read(fd_, buffer_.get(), kBufferSize);
+        const ssize_t n = ::read(fd_.get(), buffer_.get(), kBufferSize);
         if (n < 0 && errno == EINTR)
             continue;
         if (n < 0) {

@@ -9,6 +9,8 @@
 #include <string>
 #include <string_view>
 
+#include "platform/unique_fd.h"
+
 namespace qv {
 
 class PageReader {
@@ -20,19 +22,15 @@ public:
     // never end.
     static std::optional<PageReader> open(std::string_view path);
 
-    PageReader(PageReader&&) noexcept;
-    PageReader& operator=(PageReader&&) noexcept;
-    ~PageReader();
-
     // Reads the next line into `line`. End: no more lines. Error: reading failed; the
     // partial line is discarded.
     Status next(std::string& line);
 
 private:
-    explicit PageReader(int fd);
+    explicit PageReader(UniqueFd fd);
     bool fill();
 
-    int fd_ = -1;
+    UniqueFd fd_;
     std::unique_ptr<char[]> buffer_;
     std::size_t begin_ = 0;  // first unread byte of the buffer
     std::size_t end_ = 0;    // end of the bytes in the buffer

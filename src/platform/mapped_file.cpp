@@ -3,12 +3,12 @@
 #include <cerrno>
 #include <cstring>
 
-#include <fcntl.h>
 #include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include "platform/ClassReflection.h"
+#include "platform/unique_fd.h"
 
 namespace qv {
 namespace {
@@ -18,34 +18,16 @@ namespace {
     throw ClassLibraryError(file.string() + ": " + what + ": " + std::strerror(error));
 }
 
-class FileDescriptor {
-public:
-    explicit FileDescriptor(int fd) : fd_(fd) {}
-    ~FileDescriptor()
-    {
-        if (fd_ >= 0)
-            ::close(fd_);
-    }
-    FileDescriptor(const FileDescriptor&) = delete;
-    FileDescriptor& operator=(const FileDescriptor&) = delete;
-    int get() const { return fd_; }
-
-private:
-    int fd_;
-};
-
 }  // namespace
 
 MappedFile::MappedFile(const std::filesystem::path& file)
 {
-    const FileDescriptor fd(::open(file.c_str(), O_RDONLY | O_CLOEXEC));
-    if (fd.get() < 0)
-        fail(file, "cannot open", errno);
+    const UniqueFd fd = openRegularFile(file.string());
+    if (!fd)
+        fail(file, errno == EISDIR || errno == EINVAL ? "not a regular file" : "cannot open", errno);
     struct stat status {};
     if (::fstat(fd.get(), &status) != 0)
         fail(file, "cannot read", errno);
-    if (!S_ISREG(status.st_mode))
-        throw ClassLibraryError(file.string() + ": not a regular file");
     size_ = static_cast<std::size_t>(status.st_size);
     if (size_ == 0)
         return;  // mmap refuses empty files; an empty range serves

@@ -4,6 +4,8 @@
 
 #include <iostream>
 
+#include <sys/stat.h>
+
 #include "support/temp_dir.h"
 
 namespace qv {
@@ -138,6 +140,30 @@ TEST(ConfigFile, WriteThroughSymlinkReplacesTheTarget)
     ASSERT_TRUE(writeConfigFile(dir / "Quorvane.cfg", "/new"));
     EXPECT_TRUE(std::filesystem::is_symlink(dir / "Quorvane.cfg"));
     EXPECT_EQ(readBytes(real), "/new");
+}
+
+TEST(ConfigFile, NamedPipeIsUnreadableWithoutWaiting)
+{
+    TempDir dir;
+    ASSERT_EQ(::mkfifo((dir / "Quorvane.cfg").c_str(), 0600), 0);
+    const LoadOutcome got = load(dir / "Quorvane.cfg", "earlier");
+    EXPECT_EQ(got.docpath, "earlier");
+    EXPECT_EQ(got.err, kUnreadable);
+}
+
+TEST(ConfigFile, WriteGoesAroundWhateverLiesAtTheTemporaryName)
+{
+    TempDir dir;
+    const auto other = dir.write("other.txt", "not ours");
+    std::filesystem::create_symlink(other, dir / "Quorvane.cfg.tmp");
+    ASSERT_TRUE(writeConfigFile(dir / "Quorvane.cfg", "/through/link"));
+    EXPECT_EQ(readBytes(other), "not ours");  // nothing is written through the link
+    EXPECT_EQ(readBytes(dir / "Quorvane.cfg"), "/through/link");
+
+    dir.write("Quorvane.cfg.tmp", "stale from an earlier run");
+    ASSERT_TRUE(writeConfigFile(dir / "Quorvane.cfg", "/after/stale"));
+    EXPECT_EQ(readBytes(dir / "Quorvane.cfg"), "/after/stale");
+    EXPECT_FALSE(std::filesystem::exists(dir / "Quorvane.cfg.tmp"));
 }
 
 }  // namespace
