@@ -6,39 +6,13 @@
 #include "signatures/StringCompare.h"
 #include "signatures/StripQualifiers.h"
 #include "signatures/text_rules.h"
+#include "signatures/utf8.h"
 
 namespace qv {
 namespace {
 
 constexpr std::size_t kNameWidth = 18;
 constexpr std::string_view kConstructorsLabel = "Constructors";
-
-// Length in UTF-16 code units, as the platform counts the characters of a text.
-std::size_t utf16Length(std::string_view text)
-{
-    std::size_t units = 0;
-    for (unsigned char byte : text) {
-        if ((byte & 0xC0) != 0x80)
-            ++units;  // a lead byte or a lone byte
-        if (byte >= 0xF0 && byte <= 0xF4)
-            ++units;  // a four-byte sequence is a surrogate pair
-    }
-    return units;
-}
-
-std::vector<std::string> sortedMatches(const std::vector<std::string>& signatures, std::string_view searchText)
-{
-    SortVector sorted(std::make_unique<StringCompare>());
-    for (const std::string& text : signatures)
-        if (searchText.empty() || contains(text, searchText))
-            sorted.add(text);
-    sorted.sort();
-    std::vector<std::string> result;
-    result.reserve(sorted.size());
-    for (std::size_t i = 0; i < sorted.size(); ++i)
-        result.push_back(sorted.elementAt(i));
-    return result;
-}
 
 // The group label that the class-name text picks: the last label containing it, cut
 // before its last "." (the package of the class, which labels its constructors).
@@ -80,8 +54,20 @@ RebuildOutcome rebuildMemberModel(const MemberTables& tables, const std::vector<
                                   std::string_view searchText, std::string_view classNameText)
 {
     RebuildOutcome outcome;
+    SortVector matches(std::make_unique<StringCompare>());
+    for (const std::string& text : signatures)
+        if (searchText.empty() || contains(text, searchText))
+            matches.add(text);
+    // More members than all the tables hold cannot fit whatever their order; the sort,
+    // slow on some orders of a huge class, is not worth starting.
+    if (matches.size() > static_cast<std::size_t>(kMaxGroups) * kMaxEntries) {
+        outcome.status = RebuildStatus::TooManyMembers;
+        return outcome;
+    }
+    matches.sort();
     int& groups = outcome.groups;
-    for (const std::string& text : sortedMatches(signatures, searchText)) {
+    for (std::size_t i = 0; i < matches.size(); ++i) {
+        const std::string& text = matches.elementAt(i);
         const std::string stripped = StripQualifiers::strip(text);
         tables.sbq = StripQualifiers::getQualifier();
 
@@ -143,6 +129,8 @@ std::string capacityMessage(RebuildStatus status)
         return "This class has too many members to show: its members come from more than 100 classes";
     case RebuildStatus::TooManyEntries:
         return "This class has too many members to show: more than 350 of them come from one class";
+    case RebuildStatus::TooManyMembers:
+        return "This class has too many members to show: more than 35000 of them";
     case RebuildStatus::Complete:
         break;
     }

@@ -33,6 +33,7 @@ enum class RebuildStatus {
     Complete,
     TooManyGroups,   // a 101st group was needed: the rebuild stopped at that member
     TooManyEntries,  // a 351st entry in one group was needed: likewise
+    TooManyMembers,  // more members than all groups together hold: stopped before sorting
 };
 
 struct RebuildOutcome {

@@ -178,5 +178,18 @@ TEST_F(CapacityTest, A101stGroupStopsTheRebuild)
     EXPECT_EQ(rebuildMemberModel(tables, texts, "", "p.C0").status, RebuildStatus::Complete);
 }
 
+TEST_F(CapacityTest, MoreMembersThanAllTablesHoldStopBeforeSorting)
+{
+    std::vector<std::string> texts;
+    for (int i = 0; i < 100 * 350 + 1; ++i)
+        texts.push_back("public void p.C" + std::to_string(i % 100) + ".m" + std::to_string(100000 + i) + "()");
+    const RebuildOutcome outcome = rebuildMemberModel(tables, texts, "", "p.C0");
+    EXPECT_EQ(outcome.status, RebuildStatus::TooManyMembers);
+    EXPECT_EQ((*k)[0], 0);  // nothing was placed
+    EXPECT_FALSE(capacityMessage(outcome.status).empty());
+    // The search text counts: the members it keeps fit.
+    EXPECT_EQ(rebuildMemberModel(tables, texts, "m10000", "p.C0").status, RebuildStatus::Complete);
+}
+
 }  // namespace
 }  // namespace qv

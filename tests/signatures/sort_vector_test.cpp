@@ -1,6 +1,7 @@
 #include "signatures/SortVector.h"
 
 #include <gtest/gtest.h>
+#include <pthread.h>
 
 #include <algorithm>
 #include <memory>
@@ -167,6 +168,39 @@ TEST(SortVector, ElementAccessOutsideTheVectorThrows)
     EXPECT_EQ(v.elementAt(0), "b()");
     EXPECT_THROW(v.elementAt(1), std::out_of_range);
     EXPECT_THROW(v.setElementAt("c()", 1), std::out_of_range);
+}
+
+// A long run of texts already in key order makes every partition peel off one element.
+// The sort must get through it on a small stack (here 64 KiB: a recursion one level a
+// element would need far more).
+TEST(SortVector, SortedRunsDoNotDeepenTheStack)
+{
+    struct Job {
+        std::vector<std::string> texts;
+        std::vector<std::string> out;
+    } job;
+    for (int i = 0; i < 4000; ++i)
+        job.texts.push_back("public void p.Q.m" + std::to_string(100000 + i) + "()");
+    pthread_attr_t attributes;
+    ASSERT_EQ(pthread_attr_init(&attributes), 0);
+    ASSERT_EQ(pthread_attr_setstacksize(&attributes, 64 * 1024), 0);
+    pthread_t thread;
+    ASSERT_EQ(pthread_create(
+                  &thread, &attributes,
+                  [](void* arg) -> void* {
+                      auto* j = static_cast<Job*>(arg);
+                      SortVector v(std::make_unique<StringCompare>());
+                      for (const std::string& t : j->texts)
+                          v.add(t);
+                      v.sort();
+                      j->out = contents(v);
+                      return nullptr;
+                  },
+                  &job),
+              0);
+    pthread_join(thread, nullptr);
+    pthread_attr_destroy(&attributes);
+    EXPECT_EQ(job.out, job.texts);
 }
 
 }  // namespace
