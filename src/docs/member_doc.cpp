@@ -7,6 +7,7 @@
 #include "docs/page_reader.h"
 #include "docs/text_decoding.h"
 #include "signatures/text_rules.h"
+#include "signatures/utf8.h"
 
 namespace qv {
 namespace {
@@ -27,11 +28,13 @@ constexpr std::string_view kSignatureBlockMark = "class=\"member-signature\"";
 // on a line without "public", after the signature block's mark).
 bool isSignatureOf(std::string_view line, std::string_view member)
 {
-    const std::size_t name = line.find(member);
-    std::size_t modifier = line.find("public");
-    if (modifier == std::string_view::npos)
-        modifier = line.find(kSignatureBlockMark);
-    return name != std::string_view::npos && modifier != std::string_view::npos && name > modifier;
+    if (const std::size_t modifier = line.find("public"); modifier != std::string_view::npos) {
+        const std::size_t name = line.find(member);
+        return name != std::string_view::npos && name > modifier;
+    }
+    // The name must stand after the mark, not inside it ("sign" in "member-signature").
+    const std::size_t mark = line.find(kSignatureBlockMark);
+    return mark != std::string_view::npos && line.find(member, mark + kSignatureBlockMark.size()) != std::string_view::npos;
 }
 
 // What one extraction has gathered: the text and the last line kept in it.
@@ -40,7 +43,7 @@ public:
     void add(std::string_view converted)
     {
         const std::string_view kept = trim(converted);
-        const bool shortLine = characterCount(kept) < 4;
+        const bool shortLine = utf16Length(kept) < 4;
         // Of a run of blank or nearly blank lines only the first after a longer one stays.
         if (!(shortLine && lastKeptShort_)) {
             text_.append(converted);

@@ -133,6 +133,10 @@ std::string choosePagePath(std::string_view root, std::string_view className)
     std::string nested = base + replaceAll(className, '.', '/') + ".html";
     if (exists(nested))
         return nested;
+    // Without a root there is no documentation tree to look through: the later layouts
+    // would search the file system's own root.
+    if (root.empty())
+        return nested;
     if (std::string later = laterJavadocPagePath(root, className); !later.empty())
         return later;
     return nested;

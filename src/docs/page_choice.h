@@ -9,8 +9,8 @@ namespace qv {
 // The page of `className` under `root`, the root used unchanged with "/" after it:
 //  1. the flat page, root/java.lang.String.html, when anything exists there;
 //  2. otherwise the nested page, root/java/lang/String.html, when it exists;
-//  3. otherwise the layouts of later javadoc (module directories, pages of nested
-//     classes), the first existing file among them;
+//  3. otherwise, when the root is not empty, the layouts of later javadoc (module
+//     directories, pages of nested classes), the first existing file among them;
 //  4. otherwise the nested page all the same, which then fails to open.
 std::string choosePagePath(std::string_view root, std::string_view className);
 

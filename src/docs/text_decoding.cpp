@@ -1,5 +1,7 @@
 #include "docs/text_decoding.h"
 
+#include "signatures/utf8.h"
+
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
@@ -19,51 +21,6 @@ constexpr UpperCaseEntry kUpperCase[] = {
 
 static_assert(std::is_sorted(std::begin(kUpperCase), std::end(kUpperCase),
                              [](const UpperCaseEntry& a, const UpperCaseEntry& b) { return a.codePoint < b.codePoint; }));
-
-// The length of the valid UTF-8 sequence at the start of `s`, or 0 when it is not one
-// (overlong forms, surrogates and code points above U+10FFFF are not valid).
-std::size_t sequenceLength(std::string_view s)
-{
-    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(s[i]); };
-    const auto continuation = [&](std::size_t i) { return i < s.size() && (byte(i) & 0xC0) == 0x80; };
-    const unsigned char lead = byte(0);
-    if (lead < 0x80)
-        return 1;
-    if (lead >= 0xC2 && lead <= 0xDF)
-        return continuation(1) ? 2 : 0;
-    if (lead >= 0xE0 && lead <= 0xEF) {
-        if (!continuation(1) || !continuation(2))
-            return 0;
-        const unsigned char second = byte(1);
-        if ((lead == 0xE0 && second < 0xA0) || (lead == 0xED && second > 0x9F))
-            return 0;
-        return 3;
-    }
-    if (lead >= 0xF0 && lead <= 0xF4) {
-        if (!continuation(1) || !continuation(2) || !continuation(3))
-            return 0;
-        const unsigned char second = byte(1);
-        if ((lead == 0xF0 && second < 0x90) || (lead == 0xF4 && second > 0x8F))
-            return 0;
-        return 4;
-    }
-    return 0;
-}
-
-char32_t decodeSequence(std::string_view s, std::size_t length)
-{
-    const auto byte = [&](std::size_t i) { return static_cast<char32_t>(static_cast<unsigned char>(s[i])); };
-    switch (length) {
-    case 1:
-        return byte(0);
-    case 2:
-        return ((byte(0) & 0x1F) << 6) | (byte(1) & 0x3F);
-    case 3:
-        return ((byte(0) & 0x0F) << 12) | ((byte(1) & 0x3F) << 6) | (byte(2) & 0x3F);
-    default:
-        return ((byte(0) & 0x07) << 18) | ((byte(1) & 0x3F) << 12) | ((byte(2) & 0x3F) << 6) | (byte(3) & 0x3F);
-    }
-}
 
 // Most page lines are plain ASCII; they need no closer look.
 bool isAscii(std::string_view s)
@@ -87,11 +44,11 @@ bool isValidUtf8(std::string_view bytes)
 {
     if (isAscii(bytes))
         return true;
-    while (!bytes.empty()) {
-        const std::size_t length = sequenceLength(bytes);
-        if (length == 0)
+    for (std::size_t i = 0; i < bytes.size();) {
+        const Utf8Char c = decodeUtf8At(bytes, i);
+        if (!c.valid)
             return false;
-        bytes.remove_prefix(length);
+        i += c.length;
     }
     return true;
 }
@@ -119,14 +76,12 @@ std::string upperCase(std::string_view text)
     std::string upper;
     upper.reserve(text.size());
     while (!text.empty()) {
-        const std::size_t length = sequenceLength(text);
-        if (length == 0) {
+        const Utf8Char c = decodeUtf8At(text, 0);
+        const std::size_t length = c.length;
+        const char32_t codePoint = c.code;
+        if (!c.valid) {
             upper.push_back(text.front());
-            text.remove_prefix(1);
-            continue;
-        }
-        const char32_t codePoint = decodeSequence(text, length);
-        if (codePoint >= 'a' && codePoint <= 'z') {
+        } else if (codePoint >= 'a' && codePoint <= 'z') {
             upper.push_back(static_cast<char>(codePoint - 'a' + 'A'));
         } else if (codePoint < 0x80) {
             upper.push_back(static_cast<char>(codePoint));
@@ -142,14 +97,6 @@ std::string upperCase(std::string_view text)
         text.remove_prefix(length);
     }
     return upper;
-}
-
-std::size_t characterCount(std::string_view text)
-{
-    // Every byte but a continuation byte starts a character.
-    return static_cast<std::size_t>(std::count_if(text.begin(), text.end(), [](char c) {
-        return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
-    }));
 }
 
 }  // namespace qv

@@ -20,7 +20,4 @@ void decodePageLine(std::string& line);
 // becomes "SS"). Bytes that are not valid UTF-8 are kept as they are.
 std::string upperCase(std::string_view text);
 
-// The number of characters (code points) of valid UTF-8 text.
-std::size_t characterCount(std::string_view text);
-
 }  // namespace qv

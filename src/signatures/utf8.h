@@ -60,4 +60,17 @@ constexpr Utf8Char decodeUtf8At(std::string_view s, std::size_t i)
     return {code, length, true};
 }
 
+// The length of a text as the Java platform counts it, in UTF-16 code units: a character
+// above U+FFFF counts two, an invalid byte one.
+constexpr std::size_t utf16Length(std::string_view s)
+{
+    std::size_t units = 0;
+    for (std::size_t i = 0; i < s.size();) {
+        const Utf8Char c = decodeUtf8At(s, i);
+        units += c.valid && c.code > 0xFFFF ? 2 : 1;
+        i += c.length;
+    }
+    return units;
+}
+
 }  // namespace qv

@@ -208,6 +208,8 @@ TEST(MemberDoc, SignatureBlockMarkStandsForPublicOnlyWhenPublicIsAbsent)
                                       "public int size()\nlater\n</dl>\n");
     EXPECT_EQ(extractMemberDoc(dir.path().string(), "p.Sample", "size", 0), "   int size()\n\n   size text\n");
     EXPECT_EQ(extractMemberDoc(dir.path().string(), "p.Other", "size", 0), "   public int size()\n\n   later\n");
+    // A member name inside the mark itself is no match.
+    EXPECT_EQ(extractMemberDoc(dir.path().string(), "p.Sample", "sign", 0), "");
 }
 
 }  // namespace

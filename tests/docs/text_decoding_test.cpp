@@ -1,4 +1,5 @@
 #include "docs/text_decoding.h"
+#include "signatures/utf8.h"
 
 #include <gtest/gtest.h>
 
@@ -47,11 +48,12 @@ TEST(TextDecoding, LineThatIsNotUtf8IsReadAsLatin1)
     EXPECT_EQ(utf8, "café");
 }
 
-TEST(TextDecoding, CharactersAreCodePoints)
+TEST(TextDecoding, LengthsCountAsThePlatformCountsThem)
 {
-    EXPECT_EQ(characterCount(""), 0u);
-    EXPECT_EQ(characterCount("abc"), 3u);
-    EXPECT_EQ(characterCount("é€😀"), 3u);
+    EXPECT_EQ(utf16Length(""), 0u);
+    EXPECT_EQ(utf16Length("abc"), 3u);
+    EXPECT_EQ(utf16Length("é€😀"), 4u);  // the last is a surrogate pair
+    EXPECT_EQ(utf16Length("a\xFF" "b"), 3u);  // an invalid byte is one character
 }
 
 TEST(TextDecoding, UpperCaseKeepsInvalidBytes)
