@@ -26,13 +26,7 @@ fi
 
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -DQUORVANE_FUZZ=ON -DQUORVANE_BUILD_UI=OFF \
   -DQUORVANE_BUILD_TESTS=OFF -DQUORVANE_BUILD_BENCH=OFF -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-# Builds share a lock with the other work on the machine when there is one.
-lock="${QV_BUILD_LOCK:-/work/.build.lock}"
-if [ -d "$(dirname "$lock")" ] && command -v flock >/dev/null 2>&1; then
-  flock "$lock" cmake --build build-fuzz -j2 --target "${targets[@]}"
-else
-  cmake --build build-fuzz -j2 --target "${targets[@]}"
-fi
+cmake --build build-fuzz -j2 --target "${targets[@]}"
 
 summary=()
 for target in "${targets[@]}"; do

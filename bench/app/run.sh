@@ -17,8 +17,7 @@
 # BUILD_DIR defaults to ./build (configured and built with the window, as tools/setup.sh
 # does); RUNS (default 30) is the repeats of each measurement, FRESH_PROCESSES (default 9)
 # the processes for the first look-ups. The docs root can be set with QV_JDK_API_DOCS.
-# Needs Xvfb and python3. Run it under the shared build lock on a shared machine:
-# flock /work/.build.lock bench/app/run.sh
+# Needs Xvfb and python3. Run it on a machine doing nothing else.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 repo=$PWD

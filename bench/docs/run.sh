@@ -6,8 +6,8 @@
 #     bench/docs/run.sh [BUILD_DIR] [RUNS]
 #
 # BUILD_DIR defaults to ./build (configured and built as tools/setup.sh does); the docs
-# root can be set with QV_JDK_API_DOCS. Needs hyperfine and python3. Run it under the
-# shared build lock on a shared machine: flock /work/.build.lock bench/docs/run.sh
+# root can be set with QV_JDK_API_DOCS. Needs hyperfine and python3. Run it on a
+# machine doing nothing else.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 

@@ -9,7 +9,7 @@
 #
 # BUILD_DIR defaults to ./build (configured and built as tools/setup.sh does). Needs
 # hyperfine, python3 and a JDK (java and javac on PATH, or JAVA and JAVAC set). Run it
-# under the shared build lock on a shared machine: flock /work/.build.lock bench/members/run.sh
+# on a machine doing nothing else.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 

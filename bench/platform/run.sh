@@ -17,12 +17,7 @@ if ((${#need[@]})); then
   DEBIAN_FRONTEND=noninteractive "${as_root[@]}" apt-get install -y -qq --no-install-recommends "${need[@]}"
 fi
 
-lock="${QV_BUILD_LOCK:-/work/.build.lock}"
-if [ -d "$(dirname "$lock")" ]; then
-  flock "$lock" cmake --build "$build" -j2 --target quorvane-cli class_library_bench >/dev/null
-else
-  cmake --build "$build" -j2 --target quorvane-cli class_library_bench >/dev/null
-fi
+cmake --build "$build" -j2 --target quorvane-cli class_library_bench >/dev/null
 cli="$build/src/cli/quorvane-cli"
 bench="$build/bench/platform/class_library_bench"
 java_classes="$(mktemp -d)"

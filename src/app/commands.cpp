@@ -10,7 +10,7 @@ namespace qv {
 void quorvane::actionPerformed(const std::string& command)
 {
     // The command string decides, never the label: " SEARCH " answers to " Search ".
-    guardEvent("the command \"" + command + "\"", [&] {
+    guardEvent("the command", [&] {
         if (command == " Search ")
             searchCommand();
         if (command == "Doc Path")
@@ -54,12 +54,14 @@ bool quorvane::loadTxt(const std::string& s)
 
 void quorvane::autoStart(const std::string& text)
 {
-    startAt.clear();
-    const std::string className = loadTxt(text) ? startAt : std::string();
-    searchFor->setText8("");
-    name->setText8(className);
-    if (!className.empty())
-        search();
+    guardEvent("the look-up asked for by the host", [&] {
+        startAt.clear();
+        const std::string className = loadTxt(text) ? startAt : std::string();
+        searchFor->setText8("");
+        name->setText8(className);
+        if (!className.empty())
+            search();
+    });
 }
 
 std::string quorvane::getSelection() const

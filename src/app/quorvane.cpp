@@ -6,6 +6,7 @@
 #include <QPlainTextEdit>
 #include <iostream>
 
+#include "app/event_guard.h"
 #include "config/config_file.h"
 #include "platform/ClassLibrary.h"
 #include "platform/BorderLayout.h"
@@ -31,7 +32,7 @@ protected:
         if (watched != &window_ || event->type() != QEvent::Close)
             return false;
         event->ignore();  // the toolkit must not hide the window
-        window_.saveConfig();
+        guardEvent("saving the documentation root", [this] { window_.saveConfig(); });
         QCoreApplication::exit(0);
         return true;
     }
@@ -125,6 +126,9 @@ quorvane::quorvane(std::shared_ptr<ClassReflection> library) : QWidget(nullptr),
     k = std::make_unique<GroupCounters>();
     methods = std::make_unique<EntryRows>();
     classes = std::make_unique<GroupLabels>();
+    spareK = std::make_unique<GroupCounters>();
+    spareMethods = std::make_unique<EntryRows>();
+    spareClasses = std::make_unique<GroupLabels>();
 
     currentWindow = this;
     setVisible(true);
@@ -137,10 +141,7 @@ quorvane* quorvane::current()
     return currentWindow;
 }
 
-quorvane::~quorvane()
-{
-    removeEventFilter(closeHandler_.get());
-}
+quorvane::~quorvane() = default;
 
 BorderLayout& quorvane::midLayout() const
 {

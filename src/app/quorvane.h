@@ -84,7 +84,7 @@ private:
     void saveConfig();
     void reDisplay();
     // The second half of reDisplay: the group choice, the member list and a new text area.
-    void rebuildDisplay(int groups);
+    void rebuildDisplay(int groups, int initialGroup);
     void searchCommand();
     void docPathCommand();
     void clearCommand();
@@ -93,6 +93,12 @@ private:
     MyList* newMemberList(int s);
     // Lays the display area out anew and brings the window to the front.
     void repaintAndShow();
+
+    // The tables the next model is built in; they change places with k, methods and
+    // classes when it is whole.
+    std::unique_ptr<GroupCounters> spareK;
+    std::unique_ptr<EntryRows> spareMethods;
+    std::unique_ptr<GroupLabels> spareClasses;
 
     std::shared_ptr<ClassReflection> library_;
     std::unique_ptr<CloseHandler> closeHandler_;

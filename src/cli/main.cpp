@@ -20,7 +20,8 @@ constexpr std::string_view kUsage =
 int main(int argc, char** argv)
 {
     std::ios::sync_with_stdio(false);
-    const std::vector<std::string> args(argv + 1, argv + argc);
+    const std::vector<std::string> args = argc > 1 ? std::vector<std::string>(argv + 1, argv + argc)
+                                                   : std::vector<std::string>();
     if (args.empty()) {
         std::cerr << kUsage;
         return 2;

@@ -41,25 +41,26 @@ void quorvane::search()
     cl = std::move(found);
     m = std::move(foundMethods);
     ctor = std::move(foundConstructors);
-    n.clear();
-    n.reserve(ctor.size() + m.size());
-    for (const auto* members : {&ctor, &m})
-        for (const ReflectedMember& member : *members)
-            n.push_back(member.toString());
-    k->fill(0);
+    n = signatureTexts(ctor, m);
     reDisplay();
 }
 
 void quorvane::reDisplay()
 {
-    // The whole model is rebuilt before any widget is touched.
-    const RebuildOutcome outcome =
-        rebuildMemberModel(MemberTables{*k, *methods, *classes, sbq}, n, searchFor->text8(), name->text8());
+    // The whole model is rebuilt before any widget is touched, in the spare tables: it
+    // takes the place of the model on show only when it is whole, so that a class too big
+    // to show leaves the display and the model it was made from as they were.
+    spareK->fill(0);
+    const RebuildOutcome outcome = rebuildMemberModel(MemberTables{*spareK, *spareMethods, *spareClasses, sbq}, n,
+                                                      searchFor->text8(), name->text8());
     if (outcome.status != RebuildStatus::Complete) {
         std::cerr << capacityMessage(outcome.status) << std::endl;
         return;
     }
-    rebuildDisplay(outcome.groups);
+    std::swap(k, spareK);
+    std::swap(methods, spareMethods);
+    std::swap(classes, spareClasses);
+    rebuildDisplay(outcome.groups, outcome.initialGroup);
 }
 
 }  // namespace qv

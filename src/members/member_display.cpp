@@ -1,6 +1,9 @@
 // The member display area: the group choice at the top, the member list of the chosen
 // group in the middle, the documentation text area at the bottom.
 
+#include <QEvent>
+#include <utility>
+
 #include "app/event_guard.h"
 #include "app/quorvane.h"
 #include "docs/member_doc.h"
@@ -18,9 +21,25 @@ const QColor kTextAreaBackground{240, 210, 255};
 }  // namespace
 
 // The member list's listener: a picked member's documentation goes into the text area.
+// A member is picked by the keyboard moving the selection, and by every press of the mouse
+// on a member, the one already selected included, so that pressing it again reads its
+// page again (after the documentation root was set, say).
 class quorvane::ListHandler : public QObject {
 public:
-    ListHandler(quorvane& window, QObject* owner) : QObject(owner), window_(window) {}
+    ListHandler(quorvane& window, MyList& list) : QObject(&list), window_(window)
+    {
+        list.viewport()->installEventFilter(this);
+        connect(&list, &QListWidget::itemSelectionChanged, this, [this] {
+            if (pressing_)
+                changedWhilePressed_ = true;  // taken up by the press or the release
+            else
+                itemStateChanged();
+        });
+        connect(&list, &QListWidget::itemPressed, this, [this] {
+            changedWhilePressed_ = false;
+            itemStateChanged();
+        });
+    }
 
     void itemStateChanged()
     {
@@ -39,22 +58,42 @@ public:
         });
     }
 
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        switch (event->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonDblClick:
+            pressing_ = true;
+            break;
+        case QEvent::MouseButtonRelease:
+            pressing_ = false;
+            if (std::exchange(changedWhilePressed_, false))
+                itemStateChanged();  // dragged onto another member
+            break;
+        default:
+            break;
+        }
+        return false;
+    }
+
 private:
     quorvane& window_;
+    bool pressing_ = false;
+    bool changedWhilePressed_ = false;
 };
 
 MyList* quorvane::newMemberList(int s)
 {
     const auto& row = (*methods)[static_cast<std::size_t>(s)];
     auto* list = new MyList((*k)[static_cast<std::size_t>(s)], false, std::span<const std::string>(row));
-    auto* handler = new ListHandler(*this, list);
-    connect(list, &QListWidget::itemSelectionChanged, handler, &ListHandler::itemStateChanged);
+    new ListHandler(*this, *list);
     awt::setBackground(*list, awt::cyan);
     list->setFont(awt::font("Courier", awt::FontStyle::Plain, 12));
     return list;
 }
 
-void quorvane::rebuildDisplay(int groups)
+void quorvane::rebuildDisplay(int groups, int initialGroup)
 {
     QPointer<MyChoice> oldChoice = myChoice;
     QPointer<MyList> oldList = myList;
@@ -65,12 +104,11 @@ void quorvane::rebuildDisplay(int groups)
     awt::setBackground(*myChoice, awt::yellow);
     myChoice->setFont(awt::font("TimesRoman", awt::FontStyle::Bold, 14));
 
-    // A selection made here does not notify: only the user's choice does.
-    const std::string classNameText = name->text8();
-    for (int g = 0; g < groups; ++g)
-        if (contains((*classes)[static_cast<std::size_t>(g)], classNameText))
-            myChoice->setCurrentIndex(g);
-    const int s = std::max(myChoice->currentIndex(), 0);
+    // The group whose label holds the class name, the last such, is selected; a selection
+    // made here does not notify: only the user's choice does.
+    if (groups > 0)
+        myChoice->setCurrentIndex(initialGroup);
+    const int s = initialGroup;
 
     myList = newMemberList(s);
     BorderLayout& area = midLayout();

@@ -2,14 +2,20 @@
 
 namespace qv {
 
-std::vector<std::string> signatureTexts(const ReflectedClass& cls)
+std::vector<std::string> signatureTexts(const std::vector<ReflectedMember>& constructors,
+                                        const std::vector<ReflectedMember>& methods)
 {
     std::vector<std::string> texts;
-    for (const ReflectedMember& constructor : cls.getConstructors())
-        texts.push_back(constructor.toString());
-    for (const ReflectedMember& method : cls.getMethods())
-        texts.push_back(method.toString());
+    texts.reserve(constructors.size() + methods.size());
+    for (const auto* members : {&constructors, &methods})
+        for (const ReflectedMember& member : *members)
+            texts.push_back(member.toString());
     return texts;
+}
+
+std::vector<std::string> signatureTexts(const ReflectedClass& cls)
+{
+    return signatureTexts(cls.getConstructors(), cls.getMethods());
 }
 
 ClassPresence classPresence(ClassReflection& library, std::string_view name)

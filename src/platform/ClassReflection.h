@@ -2,7 +2,7 @@
 // The class reflection seam: find a class of a Java class library by name and list its
 // public members as the platform's reflection would (Class.forName, getMethods,
 // getConstructors, Method.toString). The class-file reader implements it for real class
-// libraries; FakeClassReflection is the test double.
+// libraries; tests use a table-driven double (tests/support/FakeClassReflection.h).
 
 #include <memory>
 #include <stdexcept>
@@ -59,6 +59,8 @@ public:
 // The signature texts of a class's public constructors, then of its public methods, in
 // the order the library lists them.
 std::vector<std::string> signatureTexts(const ReflectedClass& cls);
+std::vector<std::string> signatureTexts(const std::vector<ReflectedMember>& constructors,
+                                        const std::vector<ReflectedMember>& methods);
 
 // Whether a library holds a class; Unknown when asking failed for another reason.
 enum class ClassPresence { Present, Absent, Unknown };

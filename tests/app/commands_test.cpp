@@ -4,7 +4,7 @@
 #include "app/quorvane.h"
 #include "config/config_file.h"
 #include "platform/ClassLibrary.h"
-#include "platform/FakeClassReflection.h"
+#include "support/FakeClassReflection.h"
 #include "support/temp_dir.h"
 #include "window_fixture.h"
 

@@ -6,7 +6,7 @@
 
 #include "app/quorvane.h"
 #include "platform/ClassLibrary.h"
-#include "platform/FakeClassReflection.h"
+#include "support/FakeClassReflection.h"
 #include "platform/awt_style.h"
 #include "support/temp_dir.h"
 #include "window_fixture.h"
@@ -58,6 +58,10 @@ std::shared_ptr<FakeClassReflection> fakeLibrary()
                                "public void p.Widget.eighteenCharacters()",
                                "public boolean java.lang.Object.equals(java.lang.Object)"}});
     library->add("p.Empty", {});
+    std::vector<std::string> many;
+    for (int i = 0; i < 351; ++i)
+        many.push_back("public void p.Big.m" + std::to_string(1000 + i) + "()");
+    library->add("p.Big", {{}, many});
     return library;
 }
 
@@ -193,6 +197,24 @@ TEST_F(MemberDisplayTest, MemberPickCutsNameAndCountsCommas)
     }
 }
 
+TEST_F(MemberDisplayTest, PressingThePickedMemberAgainReadsItsPageAgain)
+{
+    const std::string root = window.docpath;
+    window.docpath = "/no/such/docs";
+    lookUp("p.Widget");
+    test::pickMember(window, rowOf("indexOf"));
+    EXPECT_EQ(window.ta->toPlainText(), "");
+    window.docpath = root;
+    test::pickMember(window, rowOf("indexOf"));
+    EXPECT_TRUE(window.ta->toPlainText().contains("entry indexOf/1"));
+
+    // The keyboard moves the selection and picks as it goes.
+    window.myList->setFocus();
+    QTest::keyClick(window.myList, Qt::Key_Down);
+    EXPECT_EQ(window.ss, "many");
+    EXPECT_TRUE(window.ta->toPlainText().contains("entry many/6"));
+}
+
 TEST_F(MemberDisplayTest, TheSelectedGroupNamesThePage)
 {
     lookUp("p.Widget");
@@ -228,6 +250,27 @@ TEST_F(MemberDisplayTest, NewLookUpBringsANewEmptyTextArea)
     lookUp("p.Widget");
     EXPECT_NE(window.ta, first);
     EXPECT_EQ(window.ta->toPlainText(), "");
+}
+
+TEST_F(MemberDisplayTest, ClassTooBigToShowLeavesDisplayAndModelAsTheyWere)
+{
+    lookUp("p.Widget");
+    QPointer<MyChoice> choice = window.myChoice;
+    QPointer<MyList> list = window.myList;
+    const auto entries = listItems(*window.myList);
+
+    const auto console = test::captureConsole([&] { lookUp("p.Big"); });
+    EXPECT_EQ(std::count(console.err.begin(), console.err.end(), '\n'), 1) << console.err;
+    EXPECT_NE(console.err.find("too many members"), std::string::npos);
+    EXPECT_EQ(window.myChoice, choice);
+    EXPECT_EQ(window.myList, list);
+    EXPECT_EQ(test::displayArea(window).center, list);
+
+    // The groups on show still list their own members.
+    test::chooseGroup(window, 0);
+    test::chooseGroup(window, 1);
+    EXPECT_EQ(listItems(*window.myList), entries);
+    EXPECT_EQ((*window.classes)[1], "p.Widget");
 }
 
 TEST(MemberDisplayReal, StringOnTheInstalledJdk)

@@ -1,4 +1,4 @@
-#include "platform/FakeClassReflection.h"
+#include "support/FakeClassReflection.h"
 
 namespace qv {
 namespace {
