@@ -1,6 +1,7 @@
 #include "platform/ClassLibrary.h"
 
 #include "platform/class_graph.h"
+#include "platform/descriptor_text.h"
 #include "platform/member_text.h"
 #include "platform/public_methods.h"
 
@@ -42,20 +43,11 @@ private:
     std::unique_ptr<ClassSource> opened_;
 };
 
-std::string binaryName(std::string_view internalName)
-{
-    std::string name(internalName);
-    for (char& c : name)
-        if (c == '/')
-            c = '.';
-    return name;
-}
-
 class LibraryClass : public ReflectedClass {
 public:
     LibraryClass(std::shared_ptr<ClassGraph> graph, const ClassNode& node) : graph_(std::move(graph)), node_(node) {}
 
-    std::string getName() const override { return binaryName(node_.info.name); }
+    std::string getName() const override { return className(node_.info.name); }
 
     std::vector<ReflectedMember> getMethods() const override
     {
@@ -128,7 +120,7 @@ std::vector<std::string> ClassLibrary::listClassNames()
 {
     auto names = graph_->classNames();
     for (auto& name : names)
-        name = binaryName(name);
+        name = className(name);
     return names;
 }
 

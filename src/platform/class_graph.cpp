@@ -13,13 +13,6 @@ namespace {
 // hostile library and would otherwise exhaust the stack.
 constexpr int kMaxHierarchyDepth = 1000;
 
-std::string dottedName(std::string_view internalName)
-{
-    std::string out;
-    appendClassName(out, internalName);
-    return out;
-}
-
 }  // namespace
 
 bool isValidInternalName(std::string_view name)
@@ -62,8 +55,8 @@ ClassNode* ClassGraph::load(std::string_view internalName)
         }
         source.release(scratch_);
         if (node->info.name != internalName)
-            throw ClassLibraryError(source.describe(internalName) + ": holds class " + dottedName(node->info.name) +
-                                    ", not " + dottedName(internalName));
+            throw ClassLibraryError(source.describe(internalName) + ": holds class " + className(node->info.name) +
+                                    ", not " + className(internalName));
         ClassNode* stored = node.get();
         nodes_.emplace(node->info.name, std::move(node));
         return stored;
@@ -75,7 +68,7 @@ const ClassNode& ClassGraph::resolve(const ClassNode& from, std::string_view nam
 {
     ClassNode* node = load(name);
     if (!node)
-        throw ClassLibraryError(describe(from) + ": " + role + " " + dottedName(name) + " not found");
+        throw ClassLibraryError(describe(from) + ": " + role + " " + className(name) + " not found");
     link(*node, depth + 1);
     return *node;
 }
@@ -88,7 +81,7 @@ void ClassGraph::link(ClassNode& node, int depth)
     case ClassNode::State::Failed:
         throw ClassLibraryError(node.failure);
     case ClassNode::State::Linking:
-        throw ClassLibraryError(describe(node) + ": class " + dottedName(node.info.name) +
+        throw ClassLibraryError(describe(node) + ": class " + className(node.info.name) +
                                 " is its own supertype (a cycle of superclasses or interfaces)");
     case ClassNode::State::Loaded:
         break;

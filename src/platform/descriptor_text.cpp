@@ -119,4 +119,11 @@ void appendClassName(std::string& out, std::string_view internalName)
         appendDotted(out, internalName);
 }
 
+std::string className(std::string_view internalName)
+{
+    std::string out;
+    appendClassName(out, internalName);
+    return out;
+}
+
 }  // namespace qv

@@ -30,4 +30,7 @@ void appendParameterList(std::string& out, std::string_view parameters);
 // java.util.Map$Entry); a class constant that names an array ("[I") gives "int[]".
 void appendClassName(std::string& out, std::string_view internalName);
 
+// The same, as a text of its own.
+std::string className(std::string_view internalName);
+
 }  // namespace qv
