@@ -91,6 +91,8 @@ private:
 
     // A new member list of group `s`, listened to by a new ListHandler.
     MyList* newMemberList(int s);
+    // Puts the group choice, the member list and the text area into the display area.
+    void showDisplay();
     // Lays the display area out anew and brings the window to the front.
     void repaintAndShow();
 

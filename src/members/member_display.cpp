@@ -108,21 +108,14 @@ void quorvane::rebuildDisplay(int groups, int initialGroup)
     // made here does not notify: only the user's choice does.
     if (groups > 0)
         myChoice->setCurrentIndex(initialGroup);
-    const int s = initialGroup;
-
-    myList = newMemberList(s);
-    BorderLayout& area = midLayout();
-    area.removeAll();
-    area.addWidget(myChoice, BorderLayout::North);
-    area.addWidget(myList, BorderLayout::Center);
+    myList = newMemberList(initialGroup);
 
     ta = new QPlainTextEdit;
     ta->setReadOnly(true);
     awt::setForeground(*ta, awt::black);
     awt::setBackground(*ta, kTextAreaBackground);
     ta->setFont(awt::font("TimesRoman", awt::FontStyle::Plain, 14));
-    area.addWidget(ta, BorderLayout::South);
-    repaintAndShow();
+    showDisplay();
 
     for (QWidget* old : std::initializer_list<QWidget*>{oldChoice, oldList, oldTextArea})
         if (old)
@@ -137,18 +130,22 @@ void quorvane::itemStateChanged()
             return;
         QPointer<MyList> oldList = myList;
         myList = newMemberList(s);
-        BorderLayout& area = midLayout();
-        area.removeAll();
-        area.addWidget(myChoice, BorderLayout::North);
-        area.addWidget(myList, BorderLayout::Center);
-        if (ta) {
+        if (ta)
             ta->setPlainText(QString());
-            area.addWidget(ta, BorderLayout::South);
-        }
-        repaintAndShow();
+        showDisplay();
         if (oldList)
             oldList->deleteLater();
     });
+}
+
+void quorvane::showDisplay()
+{
+    BorderLayout& area = midLayout();
+    area.removeAll();
+    area.addWidget(myChoice, BorderLayout::North);
+    area.addWidget(myList, BorderLayout::Center);
+    area.addWidget(ta, BorderLayout::South);  // nothing when there is no text area
+    repaintAndShow();
 }
 
 void quorvane::repaintAndShow()
